@@ -1,0 +1,29 @@
+/** @file TextBuffer.h
+ ** The editor's text: 16-bit characters in a gap buffer, so that an edit costs the
+ ** distance from the previous edit rather than a copy of the whole text. **/
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "editor/SplitVector.h"
+
+class TTextBuffer {
+ public:
+  int Length() const { return FChars.Length(); }
+  /** The character at a 0-based index; 0 outside the text. */
+  char16_t At(int Index) const {
+    return Index >= 0 && Index < FChars.Length() ? FChars.At(Index) : u'\0';
+  }
+  /** Count characters from a 0-based Start, cut to the text. */
+  QString Mid(int Start, int Count) const;
+  QString ToString() const { return Mid(0, Length()); }
+
+  void Replace(int Start, int DeleteCount, QStringView Inserted);
+
+  /** 0-based index of the first occurrence of Needle at or after From, or -1. */
+  int IndexOf(QStringView Needle, int From) const;
+
+ private:
+  TSplitVector<char16_t> FChars;
+};

@@ -1,0 +1,12 @@
+// Every test program gets a QApplication so that widget and clipboard tests can run;
+// the offscreen platform is forced so the suite never needs a display.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
