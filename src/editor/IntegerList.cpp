@@ -51,7 +51,8 @@ void TIntegerList::SetCount(int NewCount) {
   if (NewCount < Count()) {
     FList.Delete(NewCount, Count() - NewCount);
   } else {
-    while (Count() < NewCount) FList.Insert(Count(), 0);
+    while (Count() < NewCount)
+      FList.Insert(Count(), 0);
   }
   FStepIndex = Count();
   FStepDelta = 0;
@@ -64,8 +65,10 @@ void TIntegerList::MoveStepTo(int Index) {
     FStepIndex = Index;
     return;
   }
-  for (int I = FStepIndex; I < Index; ++I) FList.SetAt(I, FList.At(I) + FStepDelta);
-  for (int I = Index; I < FStepIndex; ++I) FList.SetAt(I, FList.At(I) - FStepDelta);
+  for (int I = FStepIndex; I < Index; ++I)
+    FList.SetAt(I, FList.At(I) + FStepDelta);
+  for (int I = Index; I < FStepIndex; ++I)
+    FList.SetAt(I, FList.At(I) - FStepDelta);
   FStepIndex = Index;
   if (FStepIndex >= Count()) FStepDelta = 0;
 }

@@ -26,7 +26,8 @@ int TTextBuffer::IndexOf(QStringView Needle, int From) const {
   for (int I = std::max(From, 0); I + N <= Length(); ++I) {
     if (FChars.At(I) != First) continue;
     int K = 1;
-    while (K < N && FChars.At(I + K) == Needle[K].unicode()) ++K;
+    while (K < N && FChars.At(I + K) == Needle[K].unicode())
+      ++K;
     if (K == N) return I;
   }
   return -1;

@@ -18,5 +18,9 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline bool EqualRect(const TRect& A, const TRect& B) { return A == B; }
-inline bool IsRectEmpty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
+inline bool EqualRect(const TRect& A, const TRect& B) {
+  return A == B;
+}
+inline bool IsRectEmpty(const TRect& R) {
+  return R.Right <= R.Left || R.Bottom <= R.Top;
+}

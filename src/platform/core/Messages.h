@@ -47,3 +47,23 @@ constexpr int SB_THUMBTRACK = 5;
 constexpr int SB_TOP = 6;
 constexpr int SB_BOTTOM = 7;
 constexpr int SB_ENDSCROLL = 8;
+
+/** WM_HSCROLL / WM_VSCROLL carry the scroll code in the low word of WParam and the thumb
+    position as a full 32-bit value above it, so long texts scroll by thumb like short ones. */
+constexpr WPARAM MakeScrollWParam(int Code, int Position) {
+  return static_cast<WPARAM>(Code & 0xFFFF) |
+         (static_cast<WPARAM>(static_cast<quint32>(Position)) << 16);
+}
+constexpr int ScrollCode(WPARAM WParam) {
+  return static_cast<int>(WParam & 0xFFFF);
+}
+constexpr int ScrollPosition(WPARAM WParam) {
+  return static_cast<int>(static_cast<quint32>(WParam >> 16));
+}
+/** WM_MOUSEWHEEL carries the signed wheel delta in the high word of its low 32 bits. */
+constexpr WPARAM MakeWheelWParam(int Delta) {
+  return static_cast<WPARAM>(static_cast<quint16>(Delta)) << 16;
+}
+constexpr int WheelDelta(WPARAM WParam) {
+  return static_cast<qint16>(static_cast<quint16>(WParam >> 16));
+}

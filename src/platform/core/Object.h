@@ -11,7 +11,9 @@ class TObject {
   virtual QString ClassName() const { return QStringLiteral("TObject"); }
   /** True when this object's class is ClassName or derives from it. */
   template <class T>
-  bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
+  bool InheritsFrom() const {
+    return dynamic_cast<const T*>(this) != nullptr;
+  }
 };
 
 /** An optional callback that receives the sender; "raise" means call it when assigned. */

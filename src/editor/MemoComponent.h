@@ -1,0 +1,202 @@
+/** @file MemoComponent.h
+ ** The self-drawn multi-line text editor control. Every change of its text goes through
+ ** ReplaceRangeText, which keeps the line index, the widest row, the tracked ranges, the
+ ** viewport, undo and the screen up to date in one pass. **/
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor/IntegerList.h"
+#include "editor/MemoLines.h"
+#include "editor/Ranges.h"
+#include "editor/TextBuffer.h"
+#include "editor/TextCell.h"
+#include "editor/UndoOperation.h"
+#include "platform/core/Control.h"
+
+class TSelectionRange;
+class TVisibleRange;
+class TCustomFormattedRange;
+using TFormattedRangeArray = std::vector<TCustomFormattedRange*>;
+
+class TMemoComponent : public TCustomControl {
+ public:
+  explicit TMemoComponent(TComponent* AOwner = nullptr);
+  ~TMemoComponent() override;
+  QString ClassName() const override { return QStringLiteral("TMemoComponent"); }
+  void WndProc(TMessage& Message) override;
+
+  // Text store and line index; writing goes through the one replacement.
+  QString Text() const { return FText.ToString(); }
+  void SetText(const QString& Value) { FWholeText->SetText(Value); }
+  virtual void Clear() { SetText(QString()); }
+  TStrings* Lines() const { return FLines.get(); }
+  void SetLines(const TStrings* Value) { FLines->Assign(Value); }
+  int TextLength() const { return FText.Length(); }
+  /** The character at a 1-based position; 0 outside the text. */
+  QChar CharAt(int CharIdx) const { return QChar(FText.At(CharIdx - 1)); }
+  /** Count characters from a 1-based Start, cut to the text. */
+  QString TextRange(int Start, int Count) const { return FText.Mid(Start - 1, Count); }
+  int LineCount() const { return FLineStarts->Count(); }
+  int LineLength(int Row) const;
+  int LongestLineLength() const { return FLongestLineLength; }
+  /** 1-based position of Needle's first occurrence at or after From, or 0. */
+  int FindText(QStringView Needle, int From) const { return FText.IndexOf(Needle, From - 1) + 1; }
+
+  // Cells and screen columns.
+  virtual TTextCell CharIdxToCell(int CharIdx) const;
+  virtual int CellToCharIdx(TTextCell Cell) const;
+  virtual int TabSpacesAtPos(int P) const;
+  virtual int CellToScrCol(TTextCell Cell) const;
+  virtual void CellFromScrCol(TTextCell& Cell) const;
+  virtual int CellFromScrColToScrCol(TTextCell& Cell) const;
+  int LineScrLength(int Row) const;
+  int TabSize() const { return FTabSize; }
+  void SetTabSize(int Value);
+
+  // Ranges.
+  TMCRanges* TrackedRanges() const { return FTrackedRanges.get(); }
+  TCustomRange* WholeText() const { return FWholeText.get(); }
+  TVisibleRange* VisibleRange() const { return FVisibleRange; }
+  TSelectionRange* Selection() const { return FSelection; }
+
+  // Replacement, notification, undo and redo.
+  virtual void ReplaceRangeText(TCustomRange* Range, const QString& NewText);
+  virtual void DoTextReplaced(int Start, int OldLength, int NewLength);
+  virtual void DoReplaceFinished() {}
+  virtual void NotifyChange();
+  virtual void PopUndo(TUndoOperation& Operation);
+  virtual void PopRedo(TUndoOperation& Operation);
+  virtual PUndoOperation NewGroupMarker();
+  virtual bool IsGroupMarker(const TUndoOperation& Operation) const;
+  virtual void PushUndo(PUndoOperation Operation);
+  virtual void PushRedo(PUndoOperation Operation);
+  bool CanUndo() { return Perform(EM_CANUNDO, 0) != 0; }
+  bool CanRedo() { return Perform(EM_CANUNDO, 1) != 0; }
+  void Undo() { Perform(EM_UNDO, 0); }
+  void Redo() { Perform(EM_UNDO, 1); }
+  void ClearUndo();
+  void ClearRedo();
+  const TUndoOperation* UndoStack() const { return FUndoStack; }
+  const TUndoOperation* RedoStack() const { return FRedoStack; }
+
+  // Selection and caret.
+  int SelStart() const;
+  void SetSelStart(int Value);
+  int SelLength() const;
+  void SetSelLength(int Value);
+  void SelectAll();
+  bool AlwaysShowCaret() const { return FAlwaysShowCaret; }
+  void SetAlwaysShowCaret(bool Value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value);
+  bool HasFocus() const { return FHasFocus; }
+  bool CaretCreated() const { return FCaretCreated; }
+  virtual void NotifySelectionChange();
+  virtual void CreateEditorCaret();
+  virtual void DestroyEditorCaret();
+
+  // Keyboard, mouse, clipboard and window settings.
+  void HandleKeyDown(quint16& Key, TShiftState Shift) override;
+  void HandleKeyPress(QChar& Key) override;
+  void HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void HandleMouseMove(TShiftState Shift, int X, int Y) override;
+  void HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
+  void ClearSelection();
+  /** Inserts Change tabs into, or removes up to -Change from, the indentation of every row
+      the selection touches, as one undo step. */
+  virtual void ChangeIndent(int Change);
+  /** The character position under a client point, limited to the text. */
+  int CharPosAt(int X, int Y) const;
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  bool Selecting() const { return FSelecting; }
+
+  // Viewport and painting.
+  int LeftMargin() const { return FLeftMargin; }
+  void SetLeftMargin(int Value) { FLeftMargin = Value; }
+  int TopMargin() const { return FTopMargin; }
+  void SetTopMargin(int Value) { FTopMargin = Value; }
+  bool Bitmapped() const { return FBitmapped; }
+  void SetBitmapped(bool Value);
+  TBitmap* DrawBitmap() const { return DrawBmp.get(); }
+  virtual void UpdateFontMetrics();
+  virtual void UpdateLayout();
+  virtual TTextCell ScrPointToScrCell(TPoint P) const;
+  virtual TPoint ScrCellToScrPoint(TTextCell Cell) const;
+  virtual void ScrollCaret();
+  virtual void DrawLinePart(TCustomRange* Range, int X, int Y, int FirstTabWidth);
+  virtual void GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items);
+  virtual void FillMargins(const TRect& LeftRect, const TRect& TopRect, TCanvas& Canvas);
+  virtual void UpdateDrawBitmap();
+  void Paint() override;
+  /** The painter behind every range's DrawRange. */
+  void DrawTextRange(TCustomRange& Range);
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnChangePrivate;
+  TNotifyEvent OnSelectionChange;
+
+  // Cell size and page size in pixels and cells (0 until the font is first measured).
+  int FontHeight = 0;
+  int FontWidth = 0;
+  int PageHeight = 0;
+  int PageWidth = 0;
+  /** While set, change and selection notifications are held back. */
+  bool DontNotify = false;
+
+ protected:
+  void HandleFontChanged() override;
+  void PrepareWindowStyles(TWindowStyles& Styles) override;
+  void WindowCreated() override;
+
+ private:
+  friend class TMemoReplacement;
+
+  static bool IsClaimedKey(quint16 Key);
+  void ReadOnlyKeyDown(quint16 Key, TShiftState Shift);
+  void EditingKeyDown(quint16 Key, TShiftState Shift);
+  void LetterShortcut(quint16 Key, TShiftState Shift);
+  int WordLeft(int Pos) const;
+  int WordRight(int Pos) const;
+  void DeleteBackward();
+  void DeleteForward();
+  void HandleDragTimer();
+  void HandleClipboardMessage(unsigned Msg);
+  void HandleScroll(TMessage& Message, TScrollBarKind Bar);
+  void HandleMouseWheel(TMessage& Message);
+  void ReplayUndo(WPARAM Redo);
+  void DrawGutter(TCanvas& Canvas);
+  TCanvas& DrawingCanvas();
+  static void FreeStack(PUndoOperation& Top);
+
+  bool FHasFocus = false;
+  bool FCaretCreated = false;
+  bool FSelecting = false;
+  std::unique_ptr<TIntegerList> FLineStarts;
+  TScrollStyle FScrollBars = TScrollStyle::ssBoth;
+  TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
+  bool FReadOnly = false;
+  TTextBuffer FText;
+  std::unique_ptr<TMCRanges> FTrackedRanges;
+  std::unique_ptr<TCustomRange> FWholeText;
+  std::unique_ptr<TMemoComponentStrings> FLines;
+  TVisibleRange* FVisibleRange = nullptr;  // owned by FTrackedRanges
+  TSelectionRange* FSelection = nullptr;   // owned by FTrackedRanges
+  int FLongestLineLength = 0;
+  bool FAlwaysShowCaret = false;
+  int FLeftMargin = 2;
+  int FTopMargin = 0;
+  int FTabSize = 2;
+  bool FBitmapped = false;
+  std::unique_ptr<TBitmap> DrawBmp;
+  PUndoOperation FUndoStack = nullptr;
+  PUndoOperation FRedoStack = nullptr;
+  bool FInUndo = false;
+};

@@ -1,0 +1,235 @@
+/** @file MemoPaint.cpp
+ ** Drawing: every drawing of text goes through DrawTextRange, row by row, through the
+ ** formatted ranges that GetFormattedRanges makes of each row's visible part. **/
+#include "editor/FormattedRanges.h"
+#include "editor/MemoComponent.h"
+#include "editor/SelectionRange.h"
+#include "editor/VisibleRange.h"
+
+namespace {
+constexpr TColor GutterFill = 0xDBCFC1;
+constexpr TColor GutterOutline = 0xCBBAA5;
+constexpr TColor LineNumberColor = 0x646362;
+constexpr TColor EmptyRowMarkColor = 0x808080;
+constexpr int GutterThreshold = 44;
+
+bool IsLineBreak(QChar C) {
+  return C == u'\r' || C == u'\n';
+}
+
+// Expands tabs so that they land on the same stops however a row is split: Remaining
+// carries the columns left to the next stop from one piece to the next.
+QString ExpandTabs(const QString& Text, int TabSize, int& Remaining) {
+  QString Result;
+  Result.reserve(Text.size());
+  for (QChar C : Text) {
+    if (C == u'\t') {
+      Result.append(QString(Remaining, u' '));
+      Remaining = TabSize;
+    } else {
+      Result.append(C);
+      if (--Remaining <= 0) Remaining += TabSize;
+    }
+  }
+  return Result;
+}
+}  // namespace
+
+TCanvas& TMemoComponent::DrawingCanvas() {
+  if (FBitmapped) {
+    UpdateDrawBitmap();
+    return DrawBmp->Canvas();
+  }
+  return Host()->Canvas();
+}
+
+void TMemoComponent::Paint() {
+  if (!HandleAllocated()) return;
+  FSelection->HideCaret();
+  if (FBitmapped) {
+    UpdateDrawBitmap();
+    Host()->Canvas().Draw(0, 0, *DrawBmp);
+  } else {
+    const TRect Client = ClientRect();
+    FillMargins(TRect{0, 0, FLeftMargin, Client.Bottom}, TRect{0, 0, Client.Right, FTopMargin},
+                Host()->Canvas());
+    FVisibleRange->DrawRange();
+  }
+  FSelection->ShowCaret();
+}
+
+void TMemoComponent::DrawGutter(TCanvas& Canvas) {
+  const TRect Client = ClientRect();
+  Canvas.SetBrushColor(GutterFill);
+  Canvas.SetPenColor(GutterOutline);
+  Canvas.SetPenWidth(5);
+  Canvas.Rectangle(TRect{0, -6, FLeftMargin - 5, Client.Bottom + 6});
+  Canvas.Font()->SetColor(LineNumberColor);
+  Canvas.Font()->SetStyle(TFontStyles());
+  const int LastRow = FVisibleRange->EndRowCol().Row;
+  for (int Row = FVisibleRange->FTopRow, K = 0; Row <= LastRow; ++Row, ++K) {
+    if (LineLength(Row) >= 1) {
+      Canvas.TextOut(2, FontHeight * K, QString::number(Row));
+    } else {
+      Canvas.Font()->SetColor(EmptyRowMarkColor);
+      Canvas.TextOut(2, FontHeight * K, QStringLiteral("--"));
+      Canvas.Font()->SetColor(LineNumberColor);
+    }
+  }
+}
+
+void TMemoComponent::DrawTextRange(TCustomRange& R) {
+  if (!HandleAllocated() || !HasParent() || FVisibleRange->IsChanging()) return;
+  const bool WholeView = &R == FVisibleRange || dynamic_cast<TWholeTextRange*>(&R);
+  if (R.RLength() <= 0 && !WholeView && R.RStart() < TextLength()) return;
+  const TRect Client = ClientRect();
+  if (FLeftMargin > GutterThreshold) {
+    DrawGutter(Host()->Canvas());
+    // Also into the image, or the next paint, which copies the image, would wipe it.
+    if (FBitmapped) DrawGutter(DrawingCanvas());
+  }
+  TCanvas& Canvas = DrawingCanvas();
+  const int Caret = FSelection->CursorPos();
+  if (!FBitmapped && R.RStart() >= Caret - 1 && R.REnd() <= Caret) FSelection->HideCaret();
+
+  if (TextLength() <= 0) {
+    Canvas.SetBrushColor(Color());
+    Canvas.FillRect(Client);
+  } else {
+    const int TopRow = FVisibleRange->FTopRow;
+    const int LeftCol = FVisibleRange->FLeftCol;
+    const TTextCell S = R.StartRowCol();
+    const TTextCell F = R.EndRowCol();
+    const int First = std::max(S.Row, TopRow);
+    const int Last =
+        std::min(F.Row + (R.REnd() >= TextLength() ? 1 : 0),
+                 TopRow + PageHeight + 1 + (FVisibleRange->REnd() >= TextLength() ? 1 : 0));
+    TMCRange P;
+    P.SetEditor(this);
+    for (int Row = First; Row <= Last; ++Row) {
+      int FromCol = 1;
+      int ScreenCol = 1;
+      if (Row == S.Row) {
+        FromCol = S.Col;
+        ScreenCol = CellToScrCol(S);
+      }
+      TTextCell Cell = TextCell(Row, std::max(ScreenCol, LeftCol));
+      const int X0 = CellFromScrColToScrCol(Cell);
+      const int ToCol =
+          std::min(Row == F.Row ? F.Col : LineLength(Row) + 2, FVisibleRange->RightCol());
+      const bool PastEnd = CellToCharIdx(TextCell(Row, FromCol - 1)) > TextLength();
+      const int Y = (Row - TopRow) * FontHeight + FTopMargin;
+      if (PastEnd) {
+        P.SetStartRowCol(TextCell(Row + 1, -1));
+        if (FSelection->RStart() == TextLength() + 1) FSelection->HideCaret();
+        Canvas.SetBrushColor(Color());
+        Canvas.FillRect(TRect{FLeftMargin, Y, Client.Right, Y + FontHeight});
+      } else if (ToCol >= FromCol) {
+        P.SetStartRowCol(TextCell(Row, Cell.Col));
+        P.SetEndRowCol(TextCell(Row, ToCol));
+        DrawLinePart(&P, (X0 - LeftCol) * FontWidth + FLeftMargin, Y,
+                     FTabSize - (X0 - 1) % FTabSize);
+      }
+      if (Row >= LineCount() || PastEnd) {
+        if (FSelection->RStart() >= TextLength()) FSelection->HideCaret();
+        Canvas.SetBrushColor(Color());
+        Canvas.FillRect(TRect{FLeftMargin, (LineCount() - TopRow + 1) * FontHeight + FTopMargin,
+                              Client.Right, Client.Bottom});
+      }
+    }
+  }
+  if (FBitmapped)
+    Invalidate();
+  else
+    FSelection->ShowCaret();
+}
+
+void TMemoComponent::DrawLinePart(TCustomRange* Range, int X, int Y, int FirstTabWidth) {
+  if (!HandleAllocated()) return;
+  if (Range->RLength() <= 0 && Range->REnd() < TextLength()) return;
+  TCanvas& Canvas = DrawingCanvas();
+  TFormattedRangeArray Items;
+  GetFormattedRanges(Range, Items);
+  const int ClientWidth = ClientRect().Right;
+  TRect Rect{X, Y, X, Y + FontHeight};
+  int Remaining = FirstTabWidth;
+  for (TCustomFormattedRange* Item : Items) {
+    if (Item->RLength() > 0) {
+      Canvas.SetBrushColor(Item->Color());
+      if (Item->Font()) Canvas.Font()->Assign(Item->Font());
+      QString Str = Item->Text();
+      const int End = Item->REnd();
+      const bool EndsRow = End <= TextLength() && IsLineBreak(CharAt(End));
+      if (CharAt(End) == u'\n')
+        Str.chop(2);
+      else if (CharAt(End) == u'\r')
+        Str.chop(1);
+      Str = ExpandTabs(Str, FTabSize, Remaining);
+      Rect.Right = EndsRow ? ClientWidth : Rect.Left + static_cast<int>(Str.size()) * FontWidth;
+      const TPoint Origin{Rect.Left, Rect.Top};
+      Rect.Left = std::max(Rect.Left, FLeftMargin);
+      if (Rect.Right > Rect.Left) Canvas.TextRect(Rect, Origin.X, Origin.Y, Str);
+      Rect.Left = Rect.Right;
+    }
+    if (Item->FreeWhenDone) delete Item;
+  }
+  if (Range->REnd() >= TextLength()) {
+    Rect.Left = std::max(Rect.Left, FLeftMargin);
+    Rect.Right = ClientWidth;
+    Canvas.SetBrushColor(Color());
+    Canvas.FillRect(Rect);
+  }
+}
+
+void TMemoComponent::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items) {
+  auto Append = [&](TCustomFormattedRange* Item, int Start, int End) {
+    Item->SetEditor(this);
+    Item->FreeWhenDone = true;
+    Item->SetRStart(Start);
+    Item->SetREnd(End);
+    Items.push_back(Item);
+    return Item;
+  };
+  int A = Range->RStart();
+  const TSelectionRange& Sel = *FSelection;
+  if (!Sel.Hidden() && Sel.RLength() > 0) {
+    const int B = std::min(Sel.RStart() - 1, Range->REnd());
+    if (B >= A) Append(new TNormalFormattedRange, A, B);
+    const int C = std::max(Sel.RStart(), Range->RStart());
+    const int D = std::min(Sel.REnd(), Range->REnd());
+    if (D >= C) {
+      auto* Highlight = new TFormattedRange;
+      Highlight->SetColor(clHighlight);
+      Highlight->SetFont(Font());
+      Highlight->Font()->SetColor(clHighlightText);
+      Append(Highlight, C, D);
+    }
+    A = std::max(Sel.REnd() + 1, Range->RStart());
+  }
+  if (A <= Range->REnd()) Append(new TNormalFormattedRange, A, Range->REnd());
+}
+
+void TMemoComponent::FillMargins(const TRect& LeftRect, const TRect& TopRect, TCanvas& Canvas) {
+  Canvas.SetBrushColor(Color());
+  Canvas.FillRect(LeftRect);
+  Canvas.FillRect(TopRect);
+}
+
+void TMemoComponent::UpdateDrawBitmap() {
+  if (!FBitmapped) {
+    DrawBmp.reset();
+    return;
+  }
+  if (!HandleAllocated()) return;
+  if (!DrawBmp) DrawBmp = Host()->CreateBitmap();
+  const TRect Client = ClientRect();
+  if (DrawBmp->Width() == Client.Width() && DrawBmp->Height() == Client.Height()) return;
+  DrawBmp->SetSize(Client.Width(), Client.Height());
+  FillMargins(TRect{0, 0, FLeftMargin, Client.Bottom}, TRect{0, 0, Client.Right, FTopMargin},
+              DrawBmp->Canvas());
+}
+
+void TMemoComponent::SetBitmapped(bool Value) {
+  FBitmapped = Value;
+  if (!Value) DrawBmp.reset();
+}

@@ -1,0 +1,238 @@
+/** @file MemoReplace.cpp
+ ** The one operation that changes the text. In one pass it records undo, edits the text
+ ** and its line index, keeps the widest row, moves the tracked ranges and the viewport,
+ ** lets descendants rescan, repaints and notifies, in this order. **/
+#include "editor/MemoComponent.h"
+#include "editor/SelectionRange.h"
+#include "editor/VisibleRange.h"
+
+namespace {
+// Every CR LF pair stays; every other CR and every other LF becomes a CR LF pair.
+QString NormalizeLineBreaks(const QString& Text) {
+  if (!Text.contains(u'\r') && !Text.contains(u'\n')) return Text;
+  QString Result;
+  Result.reserve(Text.size() + Text.size() / 8);
+  for (qsizetype I = 0; I < Text.size(); ++I) {
+    const QChar C = Text[I];
+    if (C == u'\r') {
+      Result.append(u"\r\n");
+      if (I + 1 < Text.size() && Text[I + 1] == u'\n') ++I;
+    } else if (C == u'\n') {
+      Result.append(u"\r\n");
+    } else {
+      Result.append(C);
+    }
+  }
+  return Result;
+}
+}  // namespace
+
+/** The replacement's steps, each a small member so the order reads from one place. */
+class TMemoReplacement {
+ public:
+  TMemoReplacement(TMemoComponent& Editor, TCustomRange& Range) : E(Editor), Range(Range) {}
+
+  void Run(const QString& NewText) {
+    E.FSelection->DoChanging();
+    // The replacement repaints by its own rules; the selection must not repaint its old extent.
+    E.FSelection->ReleaseOldSel();
+    KeepLineBreaksWhole();
+    P = Range.RStart();
+    N = NormalizeLineBreaks(NewText);
+    n = static_cast<int>(N.size());
+    if (!E.FInUndo) RecordUndo();
+    MeasureBefore();
+    RemoveJoinedRows();
+    E.FText.Replace(P - 1, OldLength, N);
+    AddNewRows();
+    E.FLineStarts->AddFrom(F + K, d);
+    MeasureAfter();
+    MoveTrackedRanges();
+    if (D != 0 && E.FVisibleRange->FTopRow > F) E.FVisibleRange->FTopRow += D;
+    if (auto* Selection = dynamic_cast<TSelectionRange*>(&Range))
+      Selection->NoSelAtPos(P + n);
+    else
+      Range.SetRLength(n);
+    E.DoTextReplaced(P, n - d, n);
+    Repaint();
+    E.DoReplaceFinished();
+    E.FSelection->DoChange();
+    E.NotifyChange();
+  }
+
+ private:
+  bool IsLfOfPair(int Pos) const { return E.CharAt(Pos) == u'\n' && E.CharAt(Pos - 1) == u'\r'; }
+
+  // A range boundary between a CR and its LF would leave a lone line break in the store;
+  // widen it to the whole pair before anything changes.
+  void KeepLineBreaksWhole() {
+    const int S = Range.RStart();
+    const int End = Range.REnd();
+    if (End < S) {
+      if (IsLfOfPair(S)) {
+        Range.SetRStart(S - 1);
+        Range.SetREnd(S - 2);
+      }
+      return;
+    }
+    if (IsLfOfPair(S)) Range.SetRStart(S - 1);
+    if (E.CharAt(End) == u'\r' && E.CharAt(End + 1) == u'\n') Range.SetREnd(End + 1);
+  }
+
+  void RecordUndo() {
+    E.ClearRedo();
+    const int Removed = Range.RLength();
+    if (TUndoOperation* T = E.FUndoStack; T && !E.IsGroupMarker(*T)) {
+      // One more deletion at the same place, or just before the last one.
+      if (Removed > 0 && n == 0 && !T->NewText.isEmpty() && T->RStart > T->REnd) {
+        if (T->RStart == P) {
+          T->NewText += Range.Text();
+          return;
+        }
+        if (Range.REnd() + 1 == T->RStart) {
+          T->RStart -= Removed;
+          T->REnd -= Removed;
+          T->NewText.prepend(Range.Text());
+          return;
+        }
+      }
+      // Typing that continues the previous insertion.
+      if (Removed <= 0 && n >= 1 && T->NewText.isEmpty() && T->REnd >= T->RStart &&
+          T->REnd + 1 == P) {
+        T->REnd += n;
+        return;
+      }
+    }
+    E.PushUndo(new TUndoOperation{P, P + n - 1, Range.Text(), nullptr});
+  }
+
+  void ResetWidest() {
+    E.FLongestLineLength = 0;
+    WidestChanged = true;
+  }
+
+  void MeasureBefore() {
+    F = E.CharIdxToCell(P).Row;
+    L = E.CharIdxToCell(Range.REnd() + 1).Row;
+    OldLength = Range.RLength();
+    d = n - OldLength;
+    if (E.LineScrLength(L) >= E.FLongestLineLength) ResetWidest();
+  }
+
+  void RemoveJoinedRows() {
+    if (Range.RStart() == 1 && Range.REnd() == E.TextLength()) {
+      D = -(E.LineCount() - 1);
+      E.FLineStarts->Clear();
+      E.FLineStarts->Add(1);
+      ResetWidest();
+      return;
+    }
+    // Row F may have been the widest alone; joining rows can shorten it.
+    if (L > F && E.LineScrLength(F) >= E.FLongestLineLength) ResetWidest();
+    for (int I = L - 1; I >= F; --I) {
+      if (E.LineScrLength(I + 1) >= E.FLongestLineLength) ResetWidest();
+      E.FLineStarts->Delete(I);
+      --D;
+    }
+  }
+
+  void AddNewRows() {
+    for (int Offset = N.indexOf(u'\r'); Offset >= 0; Offset = N.indexOf(u'\r', Offset + 2)) {
+      E.FLineStarts->Insert(F + K, P + Offset + 2);
+      ++K;
+      ++D;
+    }
+  }
+
+  void MeasureAfter() {
+    const bool All = E.FLongestLineLength == 0;
+    const int First = All ? 1 : F;
+    const int Last = All ? E.LineCount() : F + K;
+    for (int Row = First; Row <= Last; ++Row) {
+      const int Width = E.LineScrLength(Row);
+      if (Width > E.FLongestLineLength) {
+        E.FLongestLineLength = Width;
+        WidestChanged = true;
+      }
+    }
+  }
+
+  // Ranges keep covering the same characters; one left empty by the edit is told so, and
+  // its handler may free it, which a visit from the last index down survives.
+  void MoveTrackedRanges() {
+    const int A = Range.RStart();
+    const int B = Range.REnd();
+    TMCRanges& Ranges = *E.FTrackedRanges;
+    for (int I = Ranges.Count() - 1; I >= 0; --I) {
+      TCustomRange* X = Ranges.Items(I);
+      if (X == &Range || X == E.FVisibleRange) continue;
+      X->DoChanging();
+      bool Overwritten = false;
+      auto MoveEnd = [&](int End) {
+        if (A <= End && End <= B) {
+          if (X->RStart() > A) X->SetRStart(A);
+          X->SetREnd(A - 1);
+          Overwritten = true;
+        } else if (End > B) {
+          X->SetREnd(End + d);
+        }
+      };
+      auto MoveStart = [&]() {
+        const int Start = X->RStart();
+        if (A <= Start && Start <= B) {
+          X->SetRStart(A);
+          Overwritten = true;
+        } else if (Start > B) {
+          X->SetRStart(Start + d);
+        }
+      };
+      if (d > 0) {
+        MoveEnd(X->REnd());
+        MoveStart();
+      } else {
+        const int End = X->REnd();
+        MoveStart();
+        MoveEnd(End);
+      }
+      X->DoChange();
+      if (Overwritten && X->RLength() <= 0) X->NotifyOverwrite();
+    }
+  }
+
+  void Repaint() {
+    if (WidestChanged || D != 0) {
+      E.UpdateLayout();
+      return;
+    }
+    TMCRange Changed;
+    Changed.SetEditor(&E);
+    Changed.SetRStart(P - 1);
+    Changed.SetEndRowCol(TextCell(F + 1, 0));
+    Changed.DrawRange();
+  }
+
+  TMemoComponent& E;
+  TCustomRange& Range;
+  int P = 0;          ///< first position of the old and the new text
+  QString N;          ///< the new text with its line breaks normalised
+  int n = 0;          ///< its length
+  int F = 0;          ///< first row touched
+  int L = 0;          ///< last row touched
+  int OldLength = 0;  ///< length of the replaced text
+  int d = 0;          ///< change of the text length
+  int D = 0;          ///< rows added, net
+  int K = 0;          ///< line breaks in the new text
+  bool WidestChanged = false;
+};
+
+void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewText) {
+  TMemoReplacement(*this, *Range).Run(NewText);
+}
+
+void TMemoComponent::DoTextReplaced(int, int, int) {}
+
+void TMemoComponent::NotifyChange() {
+  if (DontNotify) return;
+  RaiseEvent(OnChange, this);
+  RaiseEvent(OnChangePrivate, this);
+}

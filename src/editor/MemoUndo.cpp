@@ -1,0 +1,109 @@
+/** @file MemoUndo.cpp
+ ** The undo and redo stacks and their replay: one record, or a whole group between two
+ ** markers, per step; each replayed record leaves its inverse on the other stack. **/
+#include "editor/MemoComponent.h"
+#include "editor/SelectionRange.h"
+#include "editor/VisibleRange.h"
+
+void TMemoComponent::PushUndo(PUndoOperation Operation) {
+  if (!Operation) return;
+  Operation->NextItem = FUndoStack;
+  FUndoStack = Operation;
+}
+
+void TMemoComponent::PushRedo(PUndoOperation Operation) {
+  if (!Operation) return;
+  Operation->NextItem = FRedoStack;
+  FRedoStack = Operation;
+}
+
+namespace {
+void Pop(PUndoOperation& Top, TUndoOperation& Operation) {
+  if (!Top) return;
+  Operation = std::move(*Top);
+  delete Top;
+  Top = Operation.NextItem;
+}
+}  // namespace
+
+void TMemoComponent::PopUndo(TUndoOperation& Operation) {
+  Pop(FUndoStack, Operation);
+}
+
+void TMemoComponent::PopRedo(TUndoOperation& Operation) {
+  Pop(FRedoStack, Operation);
+}
+
+PUndoOperation TMemoComponent::NewGroupMarker() {
+  return new TUndoOperation{-1, -1, QString(), nullptr};
+}
+
+bool TMemoComponent::IsGroupMarker(const TUndoOperation& Operation) const {
+  return Operation.RStart == -1;
+}
+
+void TMemoComponent::ClearRedo() {
+  FreeStack(FRedoStack);
+}
+
+void TMemoComponent::ClearUndo() {
+  ClearRedo();
+  FreeStack(FUndoStack);
+  NotifyChange();
+}
+
+void TMemoComponent::ReplayUndo(WPARAM Which) {
+  if (Perform(EM_CANUNDO, Which) == 0) return;
+  const bool Redoing = Which == 1;
+  PUndoOperation& Source = Redoing ? FRedoStack : FUndoStack;
+  auto PushTarget = [&](PUndoOperation Op) { Redoing ? PushUndo(Op) : PushRedo(Op); };
+  FInUndo = true;
+  bool InGroup = false;
+  std::unique_ptr<TMCRange> Anchor;
+  do {
+    if (!Source) break;
+    TUndoOperation Op;
+    Redoing ? PopRedo(Op) : PopUndo(Op);
+    if (IsGroupMarker(Op)) {
+      InGroup = !InGroup;
+      if (InGroup) {
+        // Nothing is drawn while the group replays; the view is drawn once at its end.
+        DontNotify = true;
+        FVisibleRange->DoChanging();
+      } else {
+        FVisibleRange->DoDiscardChanges();
+        FSelection->HideCaret();
+        FVisibleRange->DrawRange();
+        if (Anchor) FSelection->Assign(Anchor.get());
+        FSelection->UpdateCaretPos();
+        FSelection->ShowCaret();
+        DontNotify = false;
+        NotifyChange();
+        NotifySelectionChange();
+      }
+      PushTarget(NewGroupMarker());
+      continue;
+    }
+    TMCRange T;
+    T.SetEditor(this);
+    T.SetRStart(Op.RStart);
+    T.SetREnd(Op.REnd);
+    auto* Inverse = new TUndoOperation{0, 0, T.Text(), nullptr};
+    T.SetText(Op.NewText);
+    Inverse->RStart = T.RStart();
+    Inverse->REnd = T.REnd();
+    PushTarget(Inverse);
+    if (!InGroup) {
+      FSelection->Assign(&T);
+    } else if (!Anchor) {
+      // Tracked, so that the group's later records move it.
+      Anchor = std::make_unique<TMCRange>(FTrackedRanges.get());
+      Anchor->SetRStart(T.REnd() + 1);
+    } else if (T.REnd() + 1 > Anchor->RStart()) {
+      Anchor->SetRStart(T.REnd() + 1);
+    }
+  } while (InGroup);
+  Anchor.reset();
+  FInUndo = false;
+  NotifyChange();
+}

@@ -1,0 +1,107 @@
+/** @file Ranges.h
+ ** Ranges of an editor's text. A range in the editor's TrackedRanges is moved by every
+ ** edit; one without a collection is temporary and used within one operation. **/
+#pragma once
+
+#include "editor/ObjList.h"
+#include "editor/TextCell.h"
+#include "platform/core/Geometry.h"
+
+class TMemoComponent;
+class TCustomRange;
+
+class TMCRanges : public TObjectContainer {
+ public:
+  using TRangeClass = std::function<TCustomRange*(TCollection*)>;
+
+  explicit TMCRanges(TMemoComponent* AOwner);
+  QString ClassName() const override { return QStringLiteral("TMCRanges"); }
+
+  TCustomRange* Add();
+  TCustomRange* Add(int Start, int Count);
+  TCustomRange* Items(int Index) const;
+  TMemoComponent* Owner() const { return FEditor; }
+  const TRangeClass& ItemClass() const { return FItemClass; }
+  void SetItemClass(TRangeClass Value) { FItemClass = std::move(Value); }
+
+ private:
+  TMemoComponent* FEditor;
+  TRangeClass FItemClass;
+};
+
+class TCustomRange : public TContainerItem {
+ public:
+  explicit TCustomRange(TCollection* Collection);
+  QString ClassName() const override { return QStringLiteral("TCustomRange"); }
+  void AssignTo(TPersistent* Dest) const override;
+
+  virtual void SetRStart(int Value);
+  virtual void SetREnd(int Value);
+  virtual void SetRLength(int Value);
+  virtual int RStart() const;
+  virtual int REnd() const;
+  virtual int RLength() const;
+  virtual TTextCell EndRowCol() const;
+  virtual TTextCell StartRowCol() const;
+  virtual void SetEndRowCol(TTextCell Value);
+  virtual void SetStartRowCol(TTextCell Value);
+  virtual void SetText(const QString& Value);
+  virtual QString Text() const;
+  virtual void Clear();
+  virtual void DrawRange();
+  virtual void ScrollInView(int FromBorder);
+
+  /** Client pixel position of the range's first cell and of the cell after its last character. */
+  TPoint StartPoint() const;
+  TPoint EndPoint() const;
+
+  TMemoComponent* Editor() const { return FEditor; }
+  void SetEditor(TMemoComponent* Value) { FEditor = Value; }
+  bool CharInRange(int CharIdx) const { return RStart() <= CharIdx && CharIdx <= REnd(); }
+
+  // The nested change bracket: only the outermost DoChanging and its closing call report.
+  void DoChanging();
+  void DoChange();
+  void DoDiscardChanges();
+  bool IsChanging() const { return FChanging > 0; }
+  virtual void NotifyOverwrite();
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnOverwrite;
+
+ protected:
+  virtual void Changing() {}
+  virtual void Changed();
+  virtual void ChangesDiscarded() {}
+
+ private:
+  TMemoComponent* FEditor = nullptr;
+  int FChanging = 0;
+};
+
+/** A range with a stored start and end, kept inside the text when set. */
+class TMCRange : public TCustomRange {
+ public:
+  explicit TMCRange(TCollection* Collection = nullptr) : TCustomRange(Collection) {}
+  QString ClassName() const override { return QStringLiteral("TMCRange"); }
+
+  void SetRStart(int Value) override;
+  void SetREnd(int Value) override;
+  int RStart() const override { return FRStart; }
+  int REnd() const override { return FREnd; }
+
+ private:
+  int FRStart = 1;
+  int FREnd = 0;
+};
+
+/** Always the whole text of its editor. */
+class TWholeTextRange : public TCustomRange {
+ public:
+  explicit TWholeTextRange(TCollection* Collection = nullptr) : TCustomRange(Collection) {}
+  QString ClassName() const override { return QStringLiteral("TWholeTextRange"); }
+  void SetRStart(int) override {}
+  void SetREnd(int) override {}
+  int RStart() const override { return 1; }
+  int REnd() const override;
+};

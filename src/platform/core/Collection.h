@@ -1,0 +1,84 @@
+/** @file Collection.h
+ ** Collections that own their items, keep them in index order and tell a virtual Update
+ ** after an item (Item) or the whole collection (nullptr) changed. **/
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "platform/core/Persistent.h"
+
+class TCollection;
+
+class TCollectionItem : public TPersistent {
+ public:
+  /** Joins Collection when given. A descendant whose collection's Update reads the
+      descendant's own members passes nullptr and joins at the end of its constructor. */
+  explicit TCollectionItem(TCollection* Collection);
+  ~TCollectionItem() override;
+  QString ClassName() const override { return QStringLiteral("TCollectionItem"); }
+
+  TCollection* Collection() const { return FCollection; }
+  /** Leaves the current collection and joins Value; each notifies. */
+  void SetCollection(TCollection* Value);
+  int Index() const;
+  void SetIndex(int Value);
+  QString DisplayName() const { return GetDisplayName(); }
+  virtual QString GetDisplayName() const { return ClassName(); }
+  virtual void SetDisplayName(const QString&) { Changed(false); }
+
+ protected:
+  /** Reports a change of this item, or of the whole collection when AllItems. */
+  void Changed(bool AllItems);
+
+ private:
+  friend class TCollection;
+  TCollection* FCollection = nullptr;
+};
+
+class TCollection : public TPersistent {
+ public:
+  using ItemFactory = std::function<TCollectionItem*(TCollection*)>;
+
+  explicit TCollection(ItemFactory Factory);
+  ~TCollection() override;
+  QString ClassName() const override { return QStringLiteral("TCollection"); }
+
+  /** A new item of the collection's item class, joined to it. */
+  TCollectionItem* Add();
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TCollectionItem* Items(int Index) const;
+  int IndexOf(const TCollectionItem* Item) const;
+  void Delete(int Index);
+  /** Frees every item, from the last to the first, with one notification. */
+  void Clear();
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  void Assign(const TPersistent* Source) override;
+  virtual void Update(TCollectionItem*) {}
+
+ protected:
+  void Changed();
+
+ private:
+  friend class TCollectionItem;
+  void InsertItem(TCollectionItem* Item);
+  void RemoveItem(TCollectionItem* Item);
+
+  ItemFactory FFactory;
+  std::vector<TCollectionItem*> FItems;
+  int FUpdateCount = 0;
+};
+
+/** A collection whose owner query answers its owner. */
+class TOwnedCollection : public TCollection {
+ public:
+  TOwnedCollection(TPersistent* AOwner, ItemFactory Factory)
+      : TCollection(std::move(Factory)), FOwner(AOwner) {}
+  QString ClassName() const override { return QStringLiteral("TOwnedCollection"); }
+  TPersistent* GetOwner() const override { return FOwner; }
+
+ private:
+  TPersistent* FOwner;
+};

@@ -1,0 +1,63 @@
+/** @file QtCanvas.h
+ ** The drawing surface and off-screen image over QPainter and QImage. **/
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+
+#include "platform/core/Canvas.h"
+
+QColor ToQColor(TColor Color);
+QFont ToQFont(const TFont& Font);
+
+/** Paints on a QImage; calls Damaged with every rectangle it touches. */
+class TQtCanvas : public TCanvas {
+ public:
+  explicit TQtCanvas(QImage* Target);
+  ~TQtCanvas() override;
+
+  void FillRect(const TRect& Rect) override;
+  void TextRect(const TRect& Clip, int X, int Y, const QString& Text) override;
+  void TextOut(int X, int Y, const QString& Text) override;
+  void Rectangle(const TRect& Rect) override;
+  int TextHeight(const QString& Text) override;
+  int TextWidth(const QString& Text) override;
+  void Draw(int X, int Y, TBitmap& Image) override;
+
+  /** Ends painting, so that the image can be read or resized. */
+  void Release();
+  std::function<void(const QRect&)> Damaged;
+
+ private:
+  QPainter& Painter();
+  const QFont& CurrentFont();
+  void Touch(const QRect& Rect);
+
+  QImage* FTarget;
+  QPainter FPainter;
+  QFont FQFont;
+  bool FFontDirty = true;
+};
+
+class TQtBitmap : public TBitmap {
+ public:
+  TQtBitmap();
+  int Width() const override { return FImage.width(); }
+  int Height() const override { return FImage.height(); }
+  void SetSize(int Width, int Height) override;
+  TCanvas& Canvas() override { return FCanvas; }
+  void CopyWithin(const TRect& Source, int DestX, int DestY) override;
+  const QImage& Image() {
+    FCanvas.Release();
+    return FImage;
+  }
+
+ private:
+  QImage FImage;
+  TQtCanvas FCanvas;
+};
+
+/** Moves the pixels of Source (clipped to the image) to (DestX, DestY) of the same image. */
+void CopyImageArea(QImage& Image, QRect Source, int DestX, int DestY);
