@@ -114,6 +114,7 @@ int TStringList::IndexOf(const QString& S) const {
 }
 
 void TStringList::Sort() {
+  if (Count() <= 1) return;
   Changing();
   std::stable_sort(FList.begin(), FList.end(),
                    [this](const QString& A, const QString& B) { return Compare(A, B) < 0; });
