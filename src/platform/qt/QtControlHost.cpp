@@ -264,8 +264,13 @@ void TQtControlHost::keyPressEvent(QKeyEvent* Event) {
     if (Event->key() == Qt::Key_Backspace) Text = QString(QChar(8));
     if (Event->key() == Qt::Key_Backtab) Text = QStringLiteral("\t");
   }
-  for (QChar C : Text)
+  const bool CtrlOnly = Shift.Contains(TShiftState::ssCtrl) && !Shift.Contains(TShiftState::ssAlt);
+  for (QChar C : Text) {
+    // Ctrl with a letter types its control character, whatever the platform reported.
+    if (CtrlOnly && C.unicode() < 128 && C.isLetter()) C = QChar(C.unicode() & 0x1F);
+    if (CtrlOnly && C.unicode() >= 32) continue;
     FControl->HandleKeyPress(C);
+  }
   Event->accept();
 }
 
