@@ -1,0 +1,21 @@
+/** @file Application.h
+ ** The application object: its title, and the top-level handler that shows an error no
+ ** command handled and lets the program go on. **/
+#pragma once
+
+#include <QApplication>
+
+extern const QString ApplicationTitle;
+
+/** Registers the studio's images and data, which live in a static library. */
+void InitStudioResources();
+
+class TApplication : public QApplication {
+ public:
+  TApplication(int& Argc, char** Argv);
+  bool notify(QObject* Receiver, QEvent* Event) override;
+};
+
+/** Shows an uncaught error's message: owned by the active window, the application title
+    as caption, the stop icon, OK; a period is added after a last character above ".". */
+void ShowException(const QString& Message);

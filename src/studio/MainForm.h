@@ -1,0 +1,104 @@
+/** @file MainForm.h
+ ** The main window: menus, two tool bars, the project tree, a status bar and the area in
+ ** which editor windows live. It owns the open project's state. **/
+#pragma once
+
+#include <QIcon>
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "platform/core/StringList.h"
+
+class QAction;
+class QFrame;
+class QMdiArea;
+class QMenu;
+class QMenuBar;
+class QSplitter;
+class QStatusBar;
+class QToolBar;
+class QTreeWidget;
+
+class TMainFRM : public QMainWindow {
+ public:
+  explicit TMainFRM(QWidget* Parent = nullptr);
+  ~TMainFRM() override;
+
+  QMdiArea* MdiArea() const { return FMdiArea; }
+
+  // File
+  void New1Click();
+  void open1Click();
+  void OpenProject1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void SaveAll1Click();
+  void Close1Click();
+  void CloseAll1Click();
+  void Exit1Click();
+  // Edit
+  void Undo1Click();
+  void Redo1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Paste1Click();
+  void Delete1Click();
+  void SelectAll1Click();
+  // Project and tool bars
+  void Run1Click() { toolBuBuildClick(); }
+  void BuildandRun1Click() { toolBuRunClick(); }
+  void ToolButton3Click() { New1Click(); }
+  void ToolButton4Click() { OpenProject1Click(); }
+  void toolBuRunClick();
+  void toolBuBuildClick();
+  // Window
+  void Cascade1Click();
+  void ile1Click();
+
+  QMenuBar* MainMenu1;
+  QMenu* File1;
+  QMenu* Edit1;
+  QAction* Search1;
+  QAction* View1;
+  QMenu* Project1;
+  QAction* ools1;
+  QMenu* Window1;
+  QAction* Help1;
+  QAction *New1, *open1, *OpenProject1, *N1, *Save1, *SaveAs1, *SaveAll1, *Close1, *CloseAll1, *N2,
+      *Exit1;
+  QAction *Undo1, *Redo1, *N3, *Cut1, *Copy1, *Paste1, *DElete1, *SelectAll1;
+  QAction *Run1, *BuildandRun1, *Cascade1, *ile1;
+  QStatusBar* StatusBar1;
+  QFrame* panFiles;
+  QSplitter* Splitter1;
+  QTreeWidget* tvFiles;
+  QFrame* CoolBar1;
+  QToolBar* ToolBar1;
+  QAction* toolBuRun;
+  QAction* toolBuBuild;
+  QToolBar* ToolBar2;
+  QAction* ToolButton3;
+  QAction* ToolButton4;
+  /** The five menu and tool-bar images: run, build, new project, open, new file. */
+  std::vector<QIcon> ilMenu;
+
+  std::unique_ptr<TStringList> curFileList;
+  QString compilerLoc;
+  QString projectFilePath;
+  std::vector<std::unique_ptr<TStringList>> wordLists;
+
+ protected:
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  void FormCreate();
+  bool FormClose();
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBars();
+  void CreateClientArea();
+  QAction* Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(), int Image = -1);
+
+  QMdiArea* FMdiArea;
+};

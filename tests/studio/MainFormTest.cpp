@@ -1,0 +1,193 @@
+// The main window: its menus, tree, settings, closing and window arrangement.
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "ScriptedDialogs.h"
+#include "studio/Application.h"
+#include "studio/MainForm.h"
+
+namespace {
+// Runs the test body with the working directory in a fresh temporary folder.
+struct InTemporaryFolder {
+  InTemporaryFolder() : Previous(QDir::currentPath()) { QDir::setCurrent(Dir.path()); }
+  ~InTemporaryFolder() { QDir::setCurrent(Previous); }
+  void Write(const QString& Name, const QByteArray& Bytes) {
+    QFile File(Dir.filePath(Name));
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.write(Bytes);
+  }
+  QTemporaryDir Dir;
+  QString Previous;
+};
+
+class TRefusingChild : public QWidget {
+ protected:
+  void closeEvent(QCloseEvent* Event) override { Event->ignore(); }
+};
+
+QMdiSubWindow* AddChild(TMainFRM& Form, QWidget* Widget = nullptr) {
+  QMdiSubWindow* Child = Form.MdiArea()->addSubWindow(Widget ? Widget : new QWidget);
+  Child->setAttribute(Qt::WA_DeleteOnClose);
+  Child->show();
+  return Child;
+}
+}  // namespace
+
+TEST(MainForm, MenusAsStored) {
+  TMainFRM Form;
+  QStringList Bar;
+  for (QAction* A : Form.MainMenu1->actions())
+    Bar << A->text();
+  EXPECT_EQ(Bar, (QStringList{"&File", "&Edit", "&Search", "&View", "&Project", "&Tools", "&Window",
+                              "&Help"}));
+  struct {
+    QAction* Item;
+    QString Caption;
+    int Image;
+  } Items[] = {
+      {Form.New1, "New", 4},
+      {Form.open1, "Open", -1},
+      {Form.OpenProject1, "Open Project", -1},
+      {Form.Save1, "Save", -1},
+      {Form.SaveAs1, "Save As", -1},
+      {Form.SaveAll1, "Save All", -1},
+      {Form.Close1, "Close", -1},
+      {Form.CloseAll1, "Close All", -1},
+      {Form.Exit1, "Exit", -1},
+      {Form.Undo1, "Undo", -1},
+      {Form.Redo1, "Redo", -1},
+      {Form.Cut1, "Cut", -1},
+      {Form.Copy1, "Copy", -1},
+      {Form.Paste1, "Paste", -1},
+      {Form.DElete1, "Delete", -1},
+      {Form.SelectAll1, "Select All", -1},
+      {Form.Run1, "Build", 1},
+      {Form.BuildandRun1, "Build && Run", 0},
+      {Form.Cascade1, "Cascade", -1},
+      {Form.ile1, "Tile", -1},
+  };
+  for (const auto& I : Items) {
+    EXPECT_EQ(I.Item->text(), I.Caption);
+    EXPECT_EQ(I.Item->icon().isNull(), I.Image < 0) << I.Caption.toStdString();
+    EXPECT_TRUE(I.Item->shortcut().isEmpty());
+    if (I.Image >= 0) {
+      EXPECT_EQ(I.Item->icon().cacheKey(), Form.ilMenu[I.Image].cacheKey())
+          << I.Caption.toStdString();
+    }
+  }
+  for (QAction* Empty : {Form.Search1, Form.View1, Form.ools1, Form.Help1})
+    EXPECT_EQ(Empty->menu(), nullptr);  // opens nothing
+  EXPECT_EQ(Form.ilMenu.size(), 5u);
+  for (const QIcon& Icon : Form.ilMenu)
+    EXPECT_FALSE(Icon.pixmap(16, 16).isNull());
+}
+
+TEST(MainForm, StartsWithTheProjectRootAndNoProject) {
+  TMainFRM Form;
+  EXPECT_EQ(Form.windowTitle(), "Yorel Studio Express");
+  ASSERT_EQ(Form.tvFiles->topLevelItemCount(), 1);
+  EXPECT_EQ(Form.tvFiles->topLevelItem(0)->text(0), "Project");
+  EXPECT_EQ(Form.tvFiles->topLevelItem(0)->childCount(), 0);
+  EXPECT_EQ(Form.curFileList->Count(), 0);
+  EXPECT_TRUE(Form.projectFilePath.isEmpty());
+  EXPECT_TRUE(Form.wordLists.empty());
+  EXPECT_EQ(Form.MdiArea()->subWindowList().size(), 0);
+}
+
+TEST(MainForm, CompilerLocationFromTheSettingsFile) {
+  struct {
+    QByteArray Ini;  // empty: no file
+    QString Expected;
+  } Cases[] = {
+      {"", "compiler\\Yorel.exe"},
+      {"[compiler]\r\nlocation=\r\n", ""},
+      {"[Compiler]\r\nLOCATION = \"C:\\Yorel\\yc.exe\"\r\n", "C:\\Yorel\\yc.exe"},
+  };
+  for (const auto& C : Cases) {
+    InTemporaryFolder Folder;
+    if (!C.Ini.isEmpty()) Folder.Write("config.ini", C.Ini);
+    TMainFRM Form;
+    EXPECT_EQ(Form.compilerLoc, C.Expected);
+  }
+}
+
+TEST(MainForm, ClosingAsksEveryTimeAndNoKeepsEverything) {
+  TScriptedDialogs Dialogs;
+  TMainFRM Form;
+  Form.show();
+  QMdiSubWindow* Child = AddChild(Form);
+  Dialogs.Answers = {TModalResult::mrNo};
+  Form.Exit1->trigger();
+  ASSERT_EQ(Dialogs.Calls.size(), 1u);
+  EXPECT_EQ(Dialogs.Calls[0].Text, "Are you sure?");
+  EXPECT_EQ(Dialogs.Calls[0].Caption, "Close");
+  EXPECT_EQ(Dialogs.Calls[0].Buttons, TMsgButtons::mbYesNo);
+  EXPECT_EQ(Dialogs.Calls[0].Icon, TMsgIcon::Question);
+  EXPECT_TRUE(Form.isVisible());
+  EXPECT_TRUE(Child->isVisible());
+  Dialogs.Answers = {TModalResult::mrYes};
+  EXPECT_TRUE(Form.close());
+  EXPECT_FALSE(Form.isVisible());
+  EXPECT_EQ(Form.MdiArea()->subWindowList().size(), 0);
+}
+
+TEST(MainForm, AChildThatStaysOpenEndsTheClosing) {
+  TScriptedDialogs Dialogs;
+  TMainFRM Form;
+  Form.show();
+  QMdiSubWindow* First = AddChild(Form);
+  AddChild(Form, new TRefusingChild);
+  QMdiSubWindow* Last = AddChild(Form);
+  Dialogs.Answers = {TModalResult::mrYes};
+  EXPECT_FALSE(Form.close());
+  EXPECT_TRUE(Form.isVisible());
+  const auto Open = Form.MdiArea()->subWindowList();
+  EXPECT_FALSE(Open.contains(Last));  // closed before the refusing one
+  EXPECT_TRUE(Open.contains(First));
+}
+
+TEST(MainForm, TileStacksChildrenFullWidth) {
+  TMainFRM Form;
+  Form.show();
+  for (int I = 0; I < 3; ++I)
+    AddChild(Form);
+  Form.ile1->trigger();
+  const int Width = Form.MdiArea()->viewport()->width();
+  int Top = 0;
+  for (QMdiSubWindow* Child : Form.MdiArea()->subWindowList()) {
+    EXPECT_EQ(Child->geometry().width(), Width);
+    EXPECT_EQ(Child->geometry().top(), Top);
+    Top = Child->geometry().bottom() + 1;
+  }
+  Form.Cascade1->trigger();
+  EXPECT_NE(Form.MdiArea()->subWindowList()[1]->geometry().width(), Width);
+}
+
+TEST(ErrorDisplay, MessageWithThePeriodRule) {
+  TScriptedDialogs Dialogs;
+  struct {
+    QString Message, Shown;
+  } Cases[] = {{"Cannot open file \"x\". No such file or directory",
+                "Cannot open file \"x\". No such file or directory."},
+               {"ends with a period.", "ends with a period."},
+               {"ends with !", "ends with !"},
+               {"ends with )", "ends with )"},
+               {"", ""}};
+  for (const auto& C : Cases)
+    ShowException(C.Message);
+  ASSERT_EQ(Dialogs.Calls.size(), std::size(Cases));
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    EXPECT_EQ(Dialogs.Calls[I].Text, Cases[I].Shown);
+    EXPECT_EQ(Dialogs.Calls[I].Caption, "Yorel Studio Express");
+    EXPECT_EQ(Dialogs.Calls[I].Icon, TMsgIcon::Error);
+    EXPECT_EQ(Dialogs.Calls[I].Buttons, TMsgButtons::mbOK);
+  }
+}
