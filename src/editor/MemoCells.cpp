@@ -36,6 +36,19 @@ int TMemoComponent::LineScrLength(int Row) const {
   return CellToScrCol(TextCell(Row, LineLength(Row) + 1)) - 1;
 }
 
+int TMemoComponent::JoinedScrLength(int First, int Last) const {
+  const int Start = CellToCharIdx(TextCell(First, 1));
+  const int End = CellToCharIdx(TextCell(Last + 1, -2));
+  return CellToScrCol(TextCell(First, End - Start + 2)) - 1;
+}
+
+void TMemoComponent::MeasureAllRows() {
+  FRowWidths.Clear();
+  for (int Row = 1; Row <= LineCount(); ++Row)
+    FRowWidths.Add(LineScrLength(Row));
+  FLongestLineLength = FRowWidths.Widest();
+}
+
 void TMemoComponent::CellFromScrCol(TTextCell& Cell) const {
   CellFromScrColToScrCol(Cell);
 }
@@ -75,9 +88,7 @@ void TMemoComponent::SetTabSize(int Value) {
   if (Value == FTabSize) return;
   FTabSize = std::max(Value, 1);
   FSelection->DoChanging();
-  FLongestLineLength = 0;
-  for (int Row = 1; Row <= LineCount(); ++Row)
-    FLongestLineLength = std::max(FLongestLineLength, LineScrLength(Row));
+  MeasureAllRows();
   FVisibleRange->AdjustPosition();
   FSelection->DoChange();
 }

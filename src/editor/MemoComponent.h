@@ -10,6 +10,7 @@
 #include "editor/IntegerList.h"
 #include "editor/MemoLines.h"
 #include "editor/Ranges.h"
+#include "editor/RowWidths.h"
 #include "editor/TextBuffer.h"
 #include "editor/TextCell.h"
 #include "editor/UndoOperation.h"
@@ -52,6 +53,8 @@ class TMemoComponent : public TCustomControl {
   virtual void CellFromScrCol(TTextCell& Cell) const;
   virtual int CellFromScrColToScrCol(TTextCell& Cell) const;
   int LineScrLength(int Row) const;
+  /** Screen width of rows First to Last taken as one row, their line breaks one column each. */
+  int JoinedScrLength(int First, int Last) const;
   int TabSize() const { return FTabSize; }
   void SetTabSize(int Value);
 
@@ -175,6 +178,7 @@ class TMemoComponent : public TCustomControl {
   void DrawGutter(TCanvas& Canvas);
   TCanvas& DrawingCanvas();
   static void FreeStack(PUndoOperation& Top);
+  void MeasureAllRows();
 
   bool FHasFocus = false;
   bool FCaretCreated = false;
@@ -190,6 +194,7 @@ class TMemoComponent : public TCustomControl {
   TVisibleRange* FVisibleRange = nullptr;  // owned by FTrackedRanges
   TSelectionRange* FSelection = nullptr;   // owned by FTrackedRanges
   int FLongestLineLength = 0;
+  TRowWidths FRowWidths;  ///< the width of every row, kept by the replacement
   bool FAlwaysShowCaret = false;
   int FLeftMargin = 2;
   int FTopMargin = 0;

@@ -106,31 +106,44 @@ class TMemoReplacement {
     E.PushUndo(new TUndoOperation{P, P + n - 1, Range.Text(), nullptr});
   }
 
-  void ResetWidest() {
-    E.FLongestLineLength = 0;
-    WidestChanged = true;
-  }
+  void ResetWidest() { WidestChanged = true; }
 
+  bool ReplacesWholeText() const { return Range.RStart() == 1 && Range.REnd() == E.TextLength(); }
+
+  // The widest row is reset when a touched row was at least as wide as it; the widths of
+  // the touched rows leave the count of widths, and the new rows join it after the change.
   void MeasureBefore() {
     F = E.CharIdxToCell(P).Row;
     L = E.CharIdxToCell(Range.REnd() + 1).Row;
     OldLength = Range.RLength();
     d = n - OldLength;
-    if (E.LineScrLength(L) >= E.FLongestLineLength) ResetWidest();
+    Widest = E.FLongestLineLength;
+    if (ReplacesWholeText()) {
+      if (E.LineScrLength(L) >= Widest) ResetWidest();
+      return;
+    }
+    for (int Row = F; Row <= L; ++Row) {
+      const int Width = E.LineScrLength(Row);
+      E.FRowWidths.Remove(Width);
+      if (Row == L && Width >= Widest) ResetWidest();
+      // Row F may have been the widest alone; joining rows can shorten it.
+      if (Row == F && L > F && Width >= Widest) ResetWidest();
+    }
   }
 
   void RemoveJoinedRows() {
-    if (Range.RStart() == 1 && Range.REnd() == E.TextLength()) {
+    if (ReplacesWholeText()) {
       D = -(E.LineCount() - 1);
       E.FLineStarts->Clear();
       E.FLineStarts->Add(1);
+      E.FRowWidths.Clear();
       ResetWidest();
       return;
     }
-    // Row F may have been the widest alone; joining rows can shorten it.
-    if (L > F && E.LineScrLength(F) >= E.FLongestLineLength) ResetWidest();
+    // Each joined row is measured with the rows below it already joined to it; by the tab
+    // rule the first of them, joined to all the others, measures widest.
+    if (L > F && E.JoinedScrLength(F + 1, L) >= Widest) ResetWidest();
     for (int I = L - 1; I >= F; --I) {
-      if (E.LineScrLength(I + 1) >= E.FLongestLineLength) ResetWidest();
       E.FLineStarts->Delete(I);
       --D;
     }
@@ -145,16 +158,12 @@ class TMemoReplacement {
   }
 
   void MeasureAfter() {
-    const bool All = E.FLongestLineLength == 0;
-    const int First = All ? 1 : F;
-    const int Last = All ? E.LineCount() : F + K;
-    for (int Row = First; Row <= Last; ++Row) {
+    for (int Row = F; Row <= F + K; ++Row) {
       const int Width = E.LineScrLength(Row);
-      if (Width > E.FLongestLineLength) {
-        E.FLongestLineLength = Width;
-        WidestChanged = true;
-      }
+      E.FRowWidths.Add(Width);
+      if (Width > Widest) WidestChanged = true;
     }
+    E.FLongestLineLength = E.FRowWidths.Widest();
   }
 
   // Ranges keep covering the same characters; one left empty by the edit is told so, and
@@ -222,6 +231,7 @@ class TMemoReplacement {
   int d = 0;          ///< change of the text length
   int D = 0;          ///< rows added, net
   int K = 0;          ///< line breaks in the new text
+  int Widest = 0;     ///< the widest row before the change
   bool WidestChanged = false;
 };
 
