@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFontInfo>
 #include <QScrollBar>
 #include <QTest>
 
@@ -44,6 +45,7 @@ struct HostedEditor {
 
 TEST(QtHost, MeasuresALiberationMonoCellForCourierNew) {
   HostedEditor E;
+  EXPECT_EQ(QFontInfo(ToQFont(*E.Editor.Font())).family(), "Liberation Mono");
   EXPECT_GT(E.Editor.FontWidth, 5);
   EXPECT_GT(E.Editor.FontHeight, E.Editor.FontWidth);
   EXPECT_EQ(E.Editor.PageHeight, E.Host->viewport()->height() / E.Editor.FontHeight);
@@ -143,5 +145,18 @@ TEST(QtHost, Screenshots) {
     E.Editor.VisibleRange()->SetLeftCol(12);
     E.Editor.VisibleRange()->SetStartRowCol(TextCell(5, 1));
     E.Shot("editor-scrolled-sideways");
+  }
+  {
+    // A scripted session: typing with Enter and Tab, then a selection made with Shift+Up.
+    HostedEditor E;
+    for (const char* Row : {"procedure Main;", "{", "\tmov eax, 10", "\tcall Print", "}"}) {
+      QTest::keyClicks(E.Keys(), QString::fromLatin1(Row));
+      QTest::keyClick(E.Keys(), Qt::Key_Return);
+    }
+    QTest::keyClick(E.Keys(), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(E.Keys(), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(E.Keys(), Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(E.Editor.LineCount(), 6);
+    E.Shot("editor-typed-session");
   }
 }
