@@ -2,28 +2,26 @@
  ** Program-wide settings and the top-level error display. **/
 #include "studio/Application.h"
 
-#include <QIcon>
-
 #include "platform/core/Exceptions.h"
 #include "studio/Dialogs.h"
+#include "studio/Icons.h"
 
 const QString ApplicationTitle = QStringLiteral("Yorel Studio Express");
 
-void InitStudioResources() {
-  Q_INIT_RESOURCE(resources);
+TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
+  // Only the name: a display name would be appended to every window's caption.
+  setApplicationName(ApplicationTitle);
+  setWindowIcon(ApplicationIcon());
 }
 
-TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
-  InitStudioResources();
-  setApplicationName(ApplicationTitle);
-  setApplicationDisplayName(ApplicationTitle);
-  setWindowIcon(QIcon(QStringLiteral(":/icons/yorel-studio.svg")));
+bool TApplication::notify(QObject* Receiver, QEvent* Event) {
+  return DeliverShowingErrors([&] { return QApplication::notify(Receiver, Event); });
 }
 
 // An error ends the command where it occurred; the program goes on.
-bool TApplication::notify(QObject* Receiver, QEvent* Event) {
+bool DeliverShowingErrors(const std::function<bool()>& Deliver) {
   try {
-    return QApplication::notify(Receiver, Event);
+    return Deliver();
   } catch (const Exception& Error) {
     ShowException(Error.Message());
   } catch (const std::exception& Error) {

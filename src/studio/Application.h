@@ -4,17 +4,18 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
 extern const QString ApplicationTitle;
-
-/** Registers the studio's images and data, which live in a static library. */
-void InitStudioResources();
 
 class TApplication : public QApplication {
  public:
   TApplication(int& Argc, char** Argv);
   bool notify(QObject* Receiver, QEvent* Event) override;
 };
+
+/** Runs Deliver; an error escaping it is shown and the answer is false. */
+bool DeliverShowingErrors(const std::function<bool()>& Deliver);
 
 /** Shows an uncaught error's message: owned by the active window, the application title
     as caption, the stop icon, OK; a period is added after a last character above ".". */

@@ -17,40 +17,52 @@
 #include "platform/core/IniFile.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/Icons.h"
 
 namespace {
 constexpr int ClientWidth = 730;
 constexpr int ClientHeight = 500;
 constexpr int CoolBarHeight = 59;
+constexpr int FileBandWidth = 248;
 constexpr int FilesPanelWidth = 185;
 constexpr int StatusBarHeight = 19;
-
-const char* const IconFiles[] = {"run", "build", "new-project", "open", "new"};
 }  // namespace
 
 TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   setWindowTitle(ApplicationTitle);
   setFont(QFont(QStringLiteral("Tahoma"), 8));
-  InitStudioResources();
-  for (const char* Name : IconFiles)
-    ilMenu.emplace_back(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(Name)));
+  ilMenu = MenuImages();
   CreateActions();
   CreateMenus();
   CreateToolBars();
   CreateClientArea();
   FormCreate();
+  // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
-  if (const QScreen* Screen = screen())
-    move(Screen->availableGeometry().center() - rect().center());
 }
 
-TMainFRM::~TMainFRM() = default;
+TMainFRM::~TMainFRM() {
+  FormDestroy();
+}
 
 void TMainFRM::FormCreate() {
   curFileList = std::make_unique<TStringList>();
   compilerLoc = TIniFile(QStringLiteral(".\\config.ini"))
                     .ReadString(QStringLiteral("compiler"), QStringLiteral("location"),
                                 QStringLiteral("compiler\\Yorel.exe"));
+}
+
+// Centred the first time only: later shows keep where the user put the window.
+void TMainFRM::FormShow() {
+  if (FCentred) return;
+  FCentred = true;
+  if (const QScreen* Screen = screen())
+    move(Screen->availableGeometry().center() - rect().center());
+}
+
+void TMainFRM::FormDestroy() {
+  wordLists.clear();
+  curFileList.reset();
 }
 
 QAction* TMainFRM::Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(),
@@ -138,7 +150,11 @@ void TMainFRM::CreateClientArea() {
   CoolBar1->setFixedHeight(CoolBarHeight);
   auto* Bands = new QHBoxLayout(CoolBar1);
   Bands->setContentsMargins(2, 2, 2, 2);
+  ToolBar2->setFixedWidth(FileBandWidth);
   Bands->addWidget(ToolBar2, 0, Qt::AlignTop);
+  auto* BandEdge = new QFrame;
+  BandEdge->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+  Bands->addWidget(BandEdge);
   Bands->addWidget(ToolBar1, 1, Qt::AlignTop);
   Column->addWidget(CoolBar1);
 
@@ -175,6 +191,11 @@ void TMainFRM::CreateClientArea() {
   StatusBar1->setFixedHeight(StatusBarHeight);
 }
 
+void TMainFRM::showEvent(QShowEvent* Event) {
+  QMainWindow::showEvent(Event);
+  FormShow();
+}
+
 void TMainFRM::closeEvent(QCloseEvent* Event) {
   if (FormClose())
     Event->accept();
@@ -183,12 +204,16 @@ void TMainFRM::closeEvent(QCloseEvent* Event) {
 }
 
 // Asked on every close; on Yes every editor window closes in turn, each asking about its
-// own changes, and one that stays open ends the closing.
+// own changes, and one that stays open keeps the main window open too.
 bool TMainFRM::FormClose() {
-  if (TDialogs::Current().MessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Close"),
-                                     TMsgButtons::mbYesNo,
-                                     TMsgIcon::Question) != TModalResult::mrYes)
-    return false;
+  return TDialogs::Current().MessageBox(this, QStringLiteral("Are you sure?"),
+                                        QStringLiteral("Close"), TMsgButtons::mbYesNo,
+                                        TMsgIcon::Question) == TModalResult::mrYes &&
+         CloseChildren();
+}
+
+// From the highest index down; stops at a child that stays open.
+bool TMainFRM::CloseChildren() {
   const QList<QMdiSubWindow*> Children = FMdiArea->subWindowList();
   for (auto It = Children.rbegin(); It != Children.rend(); ++It)
     if (!(*It)->close()) return false;
@@ -222,9 +247,7 @@ void TMainFRM::Close1Click() {
 }
 
 void TMainFRM::CloseAll1Click() {
-  const QList<QMdiSubWindow*> Children = FMdiArea->subWindowList();
-  for (auto It = Children.rbegin(); It != Children.rend(); ++It)
-    (*It)->close();
+  CloseChildren();
 }
 
 // Editor windows, projects and building fill these in.

@@ -89,11 +89,16 @@ class TMainFRM : public QMainWindow {
   std::vector<std::unique_ptr<TStringList>> wordLists;
 
  protected:
+  void showEvent(QShowEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 
  private:
   void FormCreate();
+  void FormShow();
+  /** False when the window must stay open. */
   bool FormClose();
+  void FormDestroy();
+  bool CloseChildren();
   void CreateActions();
   void CreateMenus();
   void CreateToolBars();
@@ -101,4 +106,5 @@ class TMainFRM : public QMainWindow {
   QAction* Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(), int Image = -1);
 
   QMdiArea* FMdiArea;
+  bool FCentred = false;
 };

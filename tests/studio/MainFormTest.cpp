@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -11,7 +12,6 @@
 #include <QTreeWidget>
 
 #include "ScriptedDialogs.h"
-#include "studio/Application.h"
 #include "studio/MainForm.h"
 
 namespace {
@@ -127,6 +127,7 @@ TEST(MainForm, ClosingAsksEveryTimeAndNoKeepsEverything) {
   Dialogs.Answers = {TModalResult::mrNo};
   Form.Exit1->trigger();
   ASSERT_EQ(Dialogs.Calls.size(), 1u);
+  EXPECT_EQ(Dialogs.Calls[0].Owner, &Form);
   EXPECT_EQ(Dialogs.Calls[0].Text, "Are you sure?");
   EXPECT_EQ(Dialogs.Calls[0].Caption, "Close");
   EXPECT_EQ(Dialogs.Calls[0].Buttons, TMsgButtons::mbYesNo);
@@ -154,6 +155,23 @@ TEST(MainForm, AChildThatStaysOpenEndsTheClosing) {
   EXPECT_TRUE(Open.contains(First));
 }
 
+TEST(MainForm, CloseClosesTheActiveChildAndCloseAllTheRest) {
+  TMainFRM Form;
+  Form.show();
+  Form.Close1->trigger();  // nothing open: nothing happens
+  QMdiSubWindow* First = AddChild(Form);
+  AddChild(Form);
+  QMdiSubWindow* Active = AddChild(Form);
+  Form.MdiArea()->setActiveSubWindow(Active);
+  Form.Close1->trigger();
+  QCoreApplication::processEvents();  // deferred deletes
+  EXPECT_EQ(Form.MdiArea()->subWindowList().size(), 2);
+  EXPECT_TRUE(Form.MdiArea()->subWindowList().contains(First));
+  Form.CloseAll1->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Form.MdiArea()->subWindowList().size(), 0);
+}
+
 TEST(MainForm, TileStacksChildrenFullWidth) {
   TMainFRM Form;
   Form.show();
@@ -169,25 +187,4 @@ TEST(MainForm, TileStacksChildrenFullWidth) {
   }
   Form.Cascade1->trigger();
   EXPECT_NE(Form.MdiArea()->subWindowList()[1]->geometry().width(), Width);
-}
-
-TEST(ErrorDisplay, MessageWithThePeriodRule) {
-  TScriptedDialogs Dialogs;
-  struct {
-    QString Message, Shown;
-  } Cases[] = {{"Cannot open file \"x\". No such file or directory",
-                "Cannot open file \"x\". No such file or directory."},
-               {"ends with a period.", "ends with a period."},
-               {"ends with !", "ends with !"},
-               {"ends with )", "ends with )"},
-               {"", ""}};
-  for (const auto& C : Cases)
-    ShowException(C.Message);
-  ASSERT_EQ(Dialogs.Calls.size(), std::size(Cases));
-  for (size_t I = 0; I < std::size(Cases); ++I) {
-    EXPECT_EQ(Dialogs.Calls[I].Text, Cases[I].Shown);
-    EXPECT_EQ(Dialogs.Calls[I].Caption, "Yorel Studio Express");
-    EXPECT_EQ(Dialogs.Calls[I].Icon, TMsgIcon::Error);
-    EXPECT_EQ(Dialogs.Calls[I].Buttons, TMsgButtons::mbOK);
-  }
 }

@@ -10,6 +10,7 @@
 class TScriptedDialogs : public TDialogs {
  public:
   struct TCall {
+    QWidget* Owner;
     QString Text, Caption;
     TMsgButtons Buttons;
     TMsgIcon Icon;
@@ -17,9 +18,9 @@ class TScriptedDialogs : public TDialogs {
   TScriptedDialogs() { SetCurrent(this); }
   ~TScriptedDialogs() override { SetCurrent(nullptr); }
 
-  TModalResult MessageBox(QWidget*, const QString& Text, const QString& Caption,
+  TModalResult MessageBox(QWidget* Owner, const QString& Text, const QString& Caption,
                           TMsgButtons Buttons, TMsgIcon Icon) override {
-    Calls.push_back({Text, Caption, Buttons, Icon});
+    Calls.push_back({Owner, Text, Caption, Buttons, Icon});
     if (Answers.empty()) return TModalResult::mrNone;
     const TModalResult Answer = Answers.front();
     Answers.pop_front();
