@@ -1,0 +1,73 @@
+/** @file ScintillaSubject.cpp
+ ** QScintilla with its closest lexer given the language's word lists. **/
+#include "BenchSubject.h"
+
+#ifdef YOREL_BENCH_SCINTILLA
+#include <Qsci/qscilexercpp.h>
+#include <Qsci/qsciscintilla.h>
+
+#include "YorelWords.h"
+
+namespace {
+class TYorelLexer : public QsciLexerCPP {
+ public:
+  TYorelLexer()
+      : Words(YorelKeywords().join(u' ').toLatin1()),
+        Registers(YorelRegisters().join(u' ').toLatin1()) {}
+  const char* keywords(int Set) const override {
+    if (Set == 1) return Words.constData();
+    if (Set == 2) return Registers.constData();
+    return nullptr;
+  }
+
+ private:
+  QByteArray Words, Registers;
+};
+
+class TScintillaSubject : public TBenchSubject {
+ public:
+  TScintillaSubject() {
+    Edit.setLexer(&Lexer);
+    Edit.setMarginType(0, QsciScintilla::NumberMargin);
+    Edit.setMarginWidth(0, 50);
+    Edit.resize(1000, 700);
+    Edit.show();
+  }
+  ~TScintillaSubject() override { Edit.setLexer(nullptr); }
+  void Load(const QByteArray& Utf8) override {
+    Edit.setText(QString::fromUtf8(Utf8));
+    FinishColouring();
+    Repaint();
+  }
+  void FinishColouring() override { Edit.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, -1); }
+  void GoToLine(int Line) override { Edit.setCursorPosition(Line, 0); }
+  QWidget* KeyTarget() override { return &Edit; }
+  void Repaint() override { Edit.viewport()->repaint(); }
+  int Length() override { return Edit.length(); }
+  void Undo() override { Edit.undo(); }
+  void InsertAtLine(int Line, const QString& Text) override {
+    Edit.insertAt(Text, Line, 0);
+    FinishColouring();
+    Repaint();
+  }
+  void RemoveAtLine(int Line, int Count) override {
+    Edit.setSelection(Line, 0, Line, Count);
+    Edit.removeSelectedText();
+    FinishColouring();
+    Repaint();
+  }
+
+ private:
+  QsciScintilla Edit;
+  TYorelLexer Lexer;
+};
+}  // namespace
+
+std::unique_ptr<TBenchSubject> MakeScintillaSubject() {
+  return std::make_unique<TScintillaSubject>();
+}
+#else
+std::unique_ptr<TBenchSubject> MakeScintillaSubject() {
+  return nullptr;
+}
+#endif

@@ -1,0 +1,53 @@
+/** @file YorelSubject.cpp
+ ** Our editor in its Qt window. **/
+#include "BenchSubject.h"
+#include "editor/MemoComponent.h"
+#include "editor/SelectionRange.h"
+#include "platform/core/TextFile.h"
+#include "platform/qt/QtControlHost.h"
+
+namespace {
+class TYorelSubject : public TBenchSubject {
+ public:
+  TYorelSubject() {
+    Editor.SetLeftMargin(50);
+    Editor.SetTabSize(4);
+    Editor.SetAlwaysShowCaret(true);
+    Host = std::make_unique<TQtControlHost>(&Editor);
+    Host->resize(1000, 700);
+    Host->show();
+  }
+  ~TYorelSubject() override { Host.reset(); }
+
+  void Load(const QByteArray& Utf8) override {
+    Editor.Lines()->SetText(DecodeText(Utf8));
+    Repaint();
+  }
+  void GoToLine(int Line) override {
+    Editor.SetSelStart(Editor.CellToCharIdx(TextCell(Line + 1, 1)) - 1);
+  }
+  QWidget* KeyTarget() override { return Host.get(); }
+  void Repaint() override { Host->viewport()->repaint(); }
+  int Length() override { return Editor.TextLength(); }
+  void Undo() override { Editor.Undo(); }
+  void InsertAtLine(int Line, const QString& Text) override {
+    GoToLine(Line);
+    Editor.Selection()->SetText(Text);
+    Repaint();
+  }
+  void RemoveAtLine(int Line, int Count) override {
+    GoToLine(Line);
+    Editor.SetSelLength(Count);
+    Editor.Selection()->SetText(QString());
+    Repaint();
+  }
+
+ private:
+  TMemoComponent Editor;
+  std::unique_ptr<TQtControlHost> Host;
+};
+}  // namespace
+
+std::unique_ptr<TBenchSubject> MakeYorelSubject() {
+  return std::make_unique<TYorelSubject>();
+}
