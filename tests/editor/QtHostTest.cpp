@@ -126,6 +126,30 @@ TEST(QtHost, ScrollBarsMirrorTheViewAndDisableWhenEverythingFits) {
   EXPECT_EQ(E.Editor.VisibleRange()->FTopRow, Bar->maximum());
 }
 
+TEST(QtHost, TheCaretIsDrawnOverTheTextWithoutDamagingIt) {
+  QApplication::setCursorFlashTime(0);  // a steady caret, so that a blink cannot interfere
+  HostedEditor E;
+  E.Editor.SetText("abc");
+  E.Editor.SetSelStart(1);
+  E.Host->setFocus();
+  E.Editor.Perform(WM_SETFOCUS);
+  ASSERT_TRUE(E.Host->CaretVisible());
+  const QRect Caret = E.Host->CaretRect();
+  EXPECT_EQ(Caret.width(), 2);
+  EXPECT_EQ(Caret.height(), E.Editor.FontHeight - 2);
+  EXPECT_EQ(Caret.left(), E.Editor.LeftMargin() + E.Editor.FontWidth - 1);
+  const QPoint Inside = Caret.center();
+  QApplication::processEvents();
+  const QColor WithCaret = E.Host->viewport()->grab().toImage().pixelColor(Inside);
+  E.Editor.Selection()->HideCaret();
+  QApplication::processEvents();
+  const QColor WithoutCaret = E.Host->viewport()->grab().toImage().pixelColor(Inside);
+  EXPECT_NE(WithCaret, WithoutCaret);
+  E.Editor.Selection()->ShowCaret();
+  QApplication::processEvents();
+  EXPECT_EQ(E.Host->viewport()->grab().toImage().pixelColor(Inside), WithCaret);
+}
+
 TEST(QtHost, Screenshots) {
   {
     HostedEditor E;
