@@ -135,3 +135,22 @@ TEST(Viewport, ScrollInViewKeepsItsBorders) {
   E.ScrollCaret();
   EXPECT_EQ(TopRow(E), 70 - 20 + 1 + 4);
 }
+
+TEST(Viewport, WithAnImageRowsScrollInsideIt) {
+  TSpyMemo E(402, 260);
+  E.SetBitmapped(true);
+  E.WholeText()->SetText(Rows(100));
+  E.Paint();
+  ASSERT_NE(E.Host.LastBitmap, nullptr);
+  E.Forget();
+  const int Invalidations = E.Host.Invalidations;
+  E.Perform(WM_VSCROLL, MakeScrollWParam(SB_LINEDOWN, 0));
+  ASSERT_EQ(E.Host.LastBitmap->Copies.size(), 1u);
+  const auto Copy = E.Host.LastBitmap->Copies[0];
+  EXPECT_EQ(Copy.Source, (TRect{2, 0, 402, 260}));
+  EXPECT_EQ(Copy.DestY, -13);
+  EXPECT_TRUE(E.Host.Scrolls.empty());  // the window's pixels are not scrolled
+  EXPECT_GT(E.Host.Invalidations, Invalidations);
+  ASSERT_FALSE(E.Drawn.empty());
+  EXPECT_GE(E.CharIdxToCell(E.Drawn.front().first).Row, 20);
+}
