@@ -87,11 +87,13 @@ class TSplitVector {
     FPart1Length = Position;
   }
 
-  // Grows by half again, so a long run of insertions costs amortised constant time each.
+  // Grows by an eighth again, so a long run of insertions costs amortised constant time
+  // each, and a text just loaded leaves room for typing without a copy of the whole.
   void Reserve(int Needed) {
     if (FGapLength >= Needed) return;
     GapTo(FLength);
-    const size_t NewSize = std::max<size_t>(FLength + Needed + FLength / 2 + 16, FBody.size());
+    const size_t Length = static_cast<size_t>(FLength) + Needed;
+    const size_t NewSize = std::max<size_t>(Length + Length / 8 + 16, FBody.size());
     FBody.resize(NewSize);
     FGapLength = static_cast<int>(NewSize) - FLength;
   }
