@@ -124,6 +124,13 @@ TEST(QtHost, ScrollBarsMirrorTheViewAndDisableWhenEverythingFits) {
   EXPECT_EQ(Bar->value(), E.Editor.VisibleRange()->FTopRow);
   Bar->triggerAction(QAbstractSlider::SliderToMaximum);
   EXPECT_EQ(E.Editor.VisibleRange()->FTopRow, Bar->maximum());
+  Bar->setSliderDown(true);  // dragging the thumb scrolls continuously
+  for (int Position : {50, 51, 70}) {
+    Bar->setSliderPosition(Position);
+    EXPECT_EQ(E.Editor.VisibleRange()->FTopRow, Position);
+    EXPECT_EQ(Bar->value(), Position);
+  }
+  Bar->setSliderDown(false);
 }
 
 TEST(QtHost, TheCaretIsDrawnOverTheTextWithoutDamagingIt) {
