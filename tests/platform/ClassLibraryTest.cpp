@@ -1,6 +1,8 @@
 // Collections, string lists, fonts and the assignment protocol.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/core/Collection.h"
 #include "platform/core/Graphics.h"
 #include "platform/core/StringList.h"
@@ -130,4 +132,50 @@ TEST(Font, SizeAndHeightAndChangeEvents) {
   EXPECT_TRUE(Copy.Style().Contains(TFontStyle::fsBold));
   EXPECT_EQ(ColorToRGB(clWindow), 0xFFFFFFu);
   EXPECT_EQ(ColorToRGB(0x123456), 0x123456u);
+}
+
+TEST(Collection, RandomMembershipMatchesAVector) {
+  for (unsigned Seed : {3u, 5u, 8u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    std::mt19937 Random(Seed);
+    TSpyCollection C;
+    std::vector<TCollectionItem*> Model;
+    for (int Step = 0; Step < 4000; ++Step) {
+      const int Count = static_cast<int>(Model.size());
+      const int Pick = Count ? static_cast<int>(Random() % Count) : 0;
+      switch (Count ? Random() % 6 : 0) {
+        case 0:
+        case 1:
+          Model.push_back(C.Add());
+          break;
+        case 2:  // freed in the middle, as a scan frees overwritten ranges
+          delete Model[Pick];
+          Model.erase(Model.begin() + Pick);
+          break;
+        case 3:  // a visit from the last index down, freeing some as it goes
+          for (int I = C.Count() - 1; I >= std::max(0, C.Count() - 5); --I) {
+            ASSERT_EQ(C.Items(I), Model[I]);
+            if (Random() % 2) {
+              delete C.Items(I);
+              Model.erase(Model.begin() + I);
+            }
+          }
+          break;
+        case 4: {
+          const int To = static_cast<int>(Random() % Count);
+          Model[Pick]->SetIndex(To);
+          TCollectionItem* Moved = Model[Pick];
+          Model.erase(Model.begin() + Pick);
+          Model.insert(Model.begin() + To, Moved);
+          break;
+        }
+        case 5:
+          ASSERT_EQ(Model[Pick]->Index(), Pick);
+          break;
+      }
+      ASSERT_EQ(C.Count(), static_cast<int>(Model.size())) << "step " << Step;
+    }
+    for (int I = 0; I < C.Count(); ++I)
+      ASSERT_EQ(C.Items(I), Model[I]);
+  }
 }

@@ -25,10 +25,13 @@ int TCollectionItem::Index() const {
 void TCollectionItem::SetIndex(int Value) {
   const int Current = Index();
   if (Current < 0 || Value == Current) return;
-  auto& Items = FCollection->FItems;
-  Value = std::clamp(Value, 0, static_cast<int>(Items.size()) - 1);
-  Items.erase(Items.begin() + Current);
-  Items.insert(Items.begin() + Value, this);
+  FCollection->Compact();
+  auto& Slots = FCollection->FSlots;
+  Value = std::clamp(Value, 0, static_cast<int>(Slots.size()) - 1);
+  Slots.erase(Slots.begin() + Current);
+  Slots.insert(Slots.begin() + Value, this);
+  for (int I = std::min(Current, Value); I <= std::max(Current, Value); ++I)
+    Slots[I]->FSlot = I;
   Changed(true);
 }
 
@@ -41,8 +44,9 @@ TCollection::TCollection(ItemFactory Factory) : FFactory(std::move(Factory)) {}
 TCollection::~TCollection() {
   // Items leave silently: nothing is told about a collection that is going away.
   FUpdateCount = 1;
-  while (!FItems.empty())
-    delete FItems.back();
+  Compact();
+  while (!FSlots.empty())
+    delete FSlots.back();
 }
 
 TCollectionItem* TCollection::Add() {
@@ -51,14 +55,28 @@ TCollectionItem* TCollection::Add() {
 
 TCollectionItem* TCollection::Items(int Index) const {
   if (Index < 0 || Index >= Count()) throw EListError::IndexOutOfBounds(Index);
-  return FItems[Index];
+  if (FGaps > 0 && Index >= FFirstGap) Compact();
+  return FSlots[Index];
 }
 
-// Searched from the end: items are mostly freed in the reverse order of their creation.
 int TCollection::IndexOf(const TCollectionItem* Item) const {
-  for (int I = Count() - 1; I >= 0; --I)
-    if (FItems[I] == Item) return I;
-  return -1;
+  if (!Item || Item->FCollection != this) return -1;
+  if (FGaps > 0 && Item->FSlot > FFirstGap) Compact();
+  return Item->FSlot;
+}
+
+void TCollection::Compact() const {
+  if (FGaps == 0) return;
+  int To = FFirstGap;
+  for (int From = FFirstGap; From < static_cast<int>(FSlots.size()); ++From) {
+    if (!FSlots[From]) continue;
+    FSlots[To] = FSlots[From];
+    FSlots[To]->FSlot = To;
+    ++To;
+  }
+  FSlots.resize(To);
+  FGaps = 0;
+  FFirstGap = -1;
 }
 
 void TCollection::Delete(int Index) {
@@ -66,10 +84,11 @@ void TCollection::Delete(int Index) {
 }
 
 void TCollection::Clear() {
-  if (FItems.empty()) return;
+  if (Count() == 0) return;
   BeginUpdate();
-  while (!FItems.empty())
-    delete FItems.back();
+  Compact();
+  while (!FSlots.empty())
+    delete FSlots.back();
   EndUpdate();
 }
 
@@ -89,20 +108,32 @@ void TCollection::Assign(const TPersistent* Source) {
   }
   BeginUpdate();
   Clear();
-  for (TCollectionItem* Item : Other->FItems)
-    Add()->Assign(Item);
+  for (int I = 0; I < Other->Count(); ++I)
+    Add()->Assign(Other->Items(I));
   EndUpdate();
 }
 
 void TCollection::InsertItem(TCollectionItem* Item) {
-  FItems.push_back(Item);
+  FSlots.push_back(Item);
+  Item->FSlot = static_cast<int>(FSlots.size()) - 1;
   Item->FCollection = this;
   Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
-  const int Index = IndexOf(Item);
-  if (Index >= 0) FItems.erase(FItems.begin() + Index);
+  FSlots[Item->FSlot] = nullptr;
+  ++FGaps;
+  if (FFirstGap < 0 || Item->FSlot < FFirstGap) FFirstGap = Item->FSlot;
+  // Gaps at the end are simply dropped.
+  while (!FSlots.empty() && !FSlots.back()) {
+    FSlots.pop_back();
+    --FGaps;
+  }
+  if (FGaps == 0 || FFirstGap >= static_cast<int>(FSlots.size())) {
+    FGaps = 0;
+    FFirstGap = -1;
+  }
   Item->FCollection = nullptr;
+  Item->FSlot = -1;
   Changed();
 }

@@ -34,6 +34,7 @@ class TCollectionItem : public TPersistent {
  private:
   friend class TCollection;
   TCollection* FCollection = nullptr;
+  int FSlot = -1;  ///< place in the collection's slots, which may hold gaps of freed items
 };
 
 class TCollection : public TPersistent {
@@ -46,7 +47,7 @@ class TCollection : public TPersistent {
 
   /** A new item of the collection's item class, joined to it. */
   TCollectionItem* Add();
-  int Count() const { return static_cast<int>(FItems.size()); }
+  int Count() const { return static_cast<int>(FSlots.size()) - FGaps; }
   TCollectionItem* Items(int Index) const;
   int IndexOf(const TCollectionItem* Item) const;
   void Delete(int Index);
@@ -65,9 +66,16 @@ class TCollection : public TPersistent {
   friend class TCollectionItem;
   void InsertItem(TCollectionItem* Item);
   void RemoveItem(TCollectionItem* Item);
+  /** Closes the gaps that freed items left, from the first one on. */
+  void Compact() const;
 
   ItemFactory FFactory;
-  std::vector<TCollectionItem*> FItems;
+  // Freeing an item leaves a gap instead of shifting every later item, so that freeing
+  // many items costs each a constant; indexes before the first gap stay exact without
+  // closing the gaps, which happens only when an index at or after it is asked for.
+  mutable std::vector<TCollectionItem*> FSlots;
+  mutable int FGaps = 0;
+  mutable int FFirstGap = -1;
   int FUpdateCount = 0;
 };
 
