@@ -1,0 +1,197 @@
+/** @file CodeForm.cpp
+ ** The editor window's layout, change tracking, saving and popup commands. **/
+#include "studio/CodeForm.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "editor/SelectionRange.h"
+#include "platform/core/Paths.h"
+#include "platform/qt/QtControlHost.h"
+#include "sourceedit/StoredSettings.h"
+#include "studio/Application.h"
+#include "studio/Dialogs.h"
+
+namespace {
+constexpr int ClientWidth = 592;
+constexpr int ClientHeight = 449;
+constexpr int StatusBarHeight = 17;
+constexpr int PanelWidths[3] = {50, 150, 180};
+}  // namespace
+
+TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("CodeFRM"));
+  setFont(QFont(QStringLiteral("Tahoma"), 8));
+  CreateEditor();
+  CreateStatusBar();
+  CreatePopupMenu();
+  auto* Client = new QWidget;
+  auto* Column = new QVBoxLayout(Client);
+  Column->setContentsMargins(0, 0, 0, 0);
+  Column->setSpacing(0);
+  Column->addWidget(FHost.get(), 1);
+  Column->addWidget(EdStatBar);
+  setWidget(Client);
+  resize(ClientWidth, ClientHeight);
+  ShowChangeState();
+}
+
+TCodeFRM::~TCodeFRM() {
+  FHost.reset();
+}
+
+void TCodeFRM::CreateEditor() {
+  tbCode = std::make_unique<TSourceEdit>();
+  LoadStoredSettings(*tbCode, YorelEditorSettings);
+  tbCode->SetScrollBars(TScrollStyle::ssBoth);
+  tbCode->SetBitmapped(false);
+  tbCode->SetAlwaysShowCaret(true);
+  tbCode->SetLeftMargin(50);
+  tbCode->SetTabSize(4);
+  tbCode->SetColor(clWindow);
+  tbCode->Font()->SetName(QStringLiteral("Courier New"));
+  tbCode->Font()->SetHeight(-13);
+  tbCode->Font()->SetColor(clWindowText);
+  tbCode->OnChange = [this](TObject*) { tbCodeChange(); };
+  tbCode->OnSelectionChange = [this](TObject*) { tbCodeSelectionChange(); };
+  FHost = std::make_unique<TQtControlHost>(tbCode.get());
+  FHost->setMinimumSize(64, 64);
+  FHost->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FHost.get(), &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& At) { pmCodeBox->popup(FHost->viewport()->mapToGlobal(At)); });
+}
+
+void TCodeFRM::CreateStatusBar() {
+  EdStatBar = new QStatusBar;
+  EdStatBar->setSizeGripEnabled(false);
+  EdStatBar->setFixedHeight(StatusBarHeight);
+  for (int I = 0; I < 3; ++I) {
+    FPanels[I] = new QLabel;
+    FPanels[I]->setFixedWidth(PanelWidths[I]);
+    FPanels[I]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    EdStatBar->addWidget(FPanels[I]);
+  }
+  FPanels[1]->setAlignment(Qt::AlignCenter);
+}
+
+// The three items without an action are shown disabled so that they promise nothing.
+void TCodeFRM::CreatePopupMenu() {
+  pmCodeBox = new QMenu(this);
+  auto Item = [this](const QString& Caption, void (TCodeFRM::*Handler)()) {
+    QAction* Action = pmCodeBox->addAction(Caption);
+    if (Handler)
+      connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+    else
+      Action->setEnabled(false);
+    return Action;
+  };
+  Copy1 = Item(QStringLiteral("Close Page"), nullptr);
+  OpenfileatCursor1 = Item(QStringLiteral("Open File at Cursor"), nullptr);
+  N1 = pmCodeBox->addSeparator();
+  Cut1 = Item(QStringLiteral("Cut"), &TCodeFRM::Cut1Click);
+  Copy2 = Item(QStringLiteral("Copy"), &TCodeFRM::Copy2Click);
+  Paste1 = Item(QStringLiteral("Paste"), &TCodeFRM::Paste1Click);
+  Delete1 = Item(QStringLiteral("Delete"), &TCodeFRM::Delete1Click);
+  N2 = pmCodeBox->addSeparator();
+  Properties1 = Item(QStringLiteral("Properties"), nullptr);
+}
+
+QLabel* TCodeFRM::Panel(int I) const {
+  return FPanels[I];
+}
+
+void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {
+  strFile = FileName;
+  setWindowTitle(Caption);
+  ShowChangeState();
+}
+
+void TCodeFRM::FillText(const QString& Text) {
+  FFilling = true;
+  tbCode->Lines()->SetText(Text);
+  FFilling = false;
+  bFileChanged = false;
+  ShowChangeState();
+}
+
+void TCodeFRM::FillFromFile(const QString& FileName) {
+  FFilling = true;
+  try {
+    tbCode->Lines()->LoadFromFile(FileName);
+  } catch (...) {
+    FFilling = false;
+    throw;
+  }
+  FFilling = false;
+  bFileChanged = false;
+  ShowChangeState();
+}
+
+void TCodeFRM::Save() {
+  tbCode->Lines()->SaveToFile(strFile);
+  bFileChanged = false;
+  ShowChangeState();
+}
+
+// Every change of the text counts, not only typed characters, so no edit is lost silently.
+void TCodeFRM::tbCodeChange() {
+  if (FFilling || bFileChanged) return;
+  bFileChanged = true;
+  ShowChangeState();
+}
+
+void TCodeFRM::ShowChangeState() {
+  const QFileInfo File(strFile);
+  if (bFileChanged)
+    FPanels[2]->setText(QStringLiteral("Modified"));
+  else if (!strFile.isEmpty() && File.exists() && !File.isWritable())
+    FPanels[2]->setText(QStringLiteral("Read-Only"));
+  else
+    FPanels[2]->clear();
+}
+
+// The question comes before anything else; a save that fails shows its error and keeps
+// the window open with its text.
+void TCodeFRM::closeEvent(QCloseEvent* Event) {
+  Event->ignore();
+  if (bFileChanged &&
+      TDialogs::Current().MessageBox(
+          this, QStringLiteral("Save changes to %1?").arg(ExtractFileName(strFile)),
+          QStringLiteral("Save"), TMsgButtons::mbYesNo,
+          TMsgIcon::Question) == TModalResult::mrYes &&
+      !DeliverShowingErrors([this] {
+        Save();
+        return true;
+      }))
+    return;
+  QMdiSubWindow::closeEvent(Event);
+}
+
+void TCodeFRM::tbCodeSelectionChange() {
+  if (!isVisible()) return;
+  TSelectionRange* Selection = tbCode->Selection();
+  FPanels[1]->setText(
+      QStringLiteral("%1: %2").arg(Selection->StartRowCol().Row).arg(Selection->ScrCol()));
+}
+
+void TCodeFRM::Cut1Click() {
+  tbCode->CutToClipboard();
+}
+
+void TCodeFRM::Copy2Click() {
+  tbCode->CopyToClipboard();
+}
+
+void TCodeFRM::Paste1Click() {
+  tbCode->PasteFromClipboard();
+}
+
+// Deletes only a selection that holds text.
+void TCodeFRM::Delete1Click() {
+  tbCode->Selection()->Clear();
+}
