@@ -138,6 +138,12 @@ void TCodeFRM::Save() {
   ShowChangeState();
 }
 
+void TCodeFRM::SaveAs(const QString& FileName, const QString& Caption) {
+  tbCode->Lines()->SaveToFile(FileName);
+  bFileChanged = false;
+  SetFile(FileName, Caption);
+}
+
 // Every change of the text counts, not only typed characters, so no edit is lost silently.
 void TCodeFRM::tbCodeChange() {
   if (FFilling || bFileChanged) return;

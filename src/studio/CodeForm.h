@@ -26,6 +26,8 @@ class TCodeFRM : public QMdiSubWindow {
   void FillFromFile(const QString& FileName);
   /** Writes the text to strFile; on failure raises EFCreateError and stays changed. */
   void Save();
+  /** Writes the text to FileName, then binds the window to it; on failure nothing changes. */
+  void SaveAs(const QString& FileName, const QString& Caption);
   /** Panel I of the status bar. */
   QLabel* Panel(int I) const;
 

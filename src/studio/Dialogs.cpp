@@ -1,12 +1,28 @@
 /** @file Dialogs.cpp
- ** The platform's message boxes. **/
+ ** The platform's message boxes and file dialogs. **/
 #include "studio/Dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
 TDialogs* Installed = nullptr;
+
+QString RunFileDialog(QWidget* Owner, QFileDialog::AcceptMode Mode, const QString& Filter,
+                      const QString& DefaultExt, const QString& InitialFolder,
+                      const QString& FileName) {
+  // Only the description is shown: it names its pattern already.
+  QFileDialog Dialog(Owner, QString(), InitialFolder, Filter.section(u'|', 0, 0));
+  Dialog.setAcceptMode(Mode);
+  Dialog.setFileMode(Mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                     : QFileDialog::ExistingFile);
+  Dialog.setDefaultSuffix(DefaultExt.startsWith(u'.') ? DefaultExt.mid(1) : DefaultExt);
+  if (!FileName.isEmpty()) Dialog.selectFile(FileName);
+  if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return QString();
+  return QDir::toNativeSeparators(Dialog.selectedFiles().constFirst());
 }
+}  // namespace
 
 TDialogs& TDialogs::Current() {
   static TDialogs Platform;
@@ -42,4 +58,15 @@ TModalResult TDialogs::MessageBox(QWidget* Owner, const QString& Text, const QSt
   Box.setStandardButtons(QMessageBox::Ok);
   Box.exec();
   return TModalResult::mrOk;
+}
+
+QString TDialogs::OpenFile(QWidget* Owner, const QString& Filter, const QString& DefaultExt,
+                           const QString& InitialFolder) {
+  return RunFileDialog(Owner, QFileDialog::AcceptOpen, Filter, DefaultExt, InitialFolder,
+                       QString());
+}
+
+QString TDialogs::SaveFile(QWidget* Owner, const QString& Filter, const QString& DefaultExt,
+                           const QString& InitialFolder, const QString& FileName) {
+  return RunFileDialog(Owner, QFileDialog::AcceptSave, Filter, DefaultExt, InitialFolder, FileName);
 }

@@ -1,5 +1,6 @@
 /** @file Dialogs.h
- ** Message boxes go through one replaceable object, so that tests can answer them. **/
+ ** Message boxes and file dialogs go through one replaceable object, so that tests can answer them.
+ ***/
 #pragma once
 
 #include <QString>
@@ -15,6 +16,13 @@ class TDialogs {
   virtual ~TDialogs() = default;
   virtual TModalResult MessageBox(QWidget* Owner, const QString& Text, const QString& Caption,
                                   TMsgButtons Buttons, TMsgIcon Icon);
+  /** The chosen file's full path, or an empty string when cancelled. Filter is
+      "Description (*.ext)|*.ext"; DefaultExt is added to a name typed without one. */
+  virtual QString OpenFile(QWidget* Owner, const QString& Filter, const QString& DefaultExt,
+                           const QString& InitialFolder);
+  /** As OpenFile; FileName is offered first, and an existing file needs confirming. */
+  virtual QString SaveFile(QWidget* Owner, const QString& Filter, const QString& DefaultExt,
+                           const QString& InitialFolder, const QString& FileName);
 
   /** The dialogs in use: the platform's, unless a test put its own in place. */
   static TDialogs& Current();

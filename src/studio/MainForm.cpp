@@ -171,6 +171,7 @@ void TMainFRM::CreateClientArea() {
   connect(tvFiles, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* Current) {
     if (Current) Current->setExpanded(true);
   });
+  connect(tvFiles, &QTreeWidget::itemClicked, this, [this] { tvFilesClick(); });
   tvFiles->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Project")}));
   PanelLayout->addWidget(tvFiles);
 
@@ -250,19 +251,4 @@ void TMainFRM::CloseAll1Click() {
   CloseChildren();
 }
 
-// Editor windows, projects and building fill these in.
 void TMainFRM::New1Click() {}
-void TMainFRM::open1Click() {}
-void TMainFRM::OpenProject1Click() {}
-void TMainFRM::Save1Click() {}
-void TMainFRM::SaveAs1Click() {}
-void TMainFRM::SaveAll1Click() {}
-void TMainFRM::Undo1Click() {}
-void TMainFRM::Redo1Click() {}
-void TMainFRM::Cut1Click() {}
-void TMainFRM::Copy1Click() {}
-void TMainFRM::Paste1Click() {}
-void TMainFRM::Delete1Click() {}
-void TMainFRM::SelectAll1Click() {}
-void TMainFRM::toolBuRunClick() {}
-void TMainFRM::toolBuBuildClick() {}

@@ -19,6 +19,8 @@ class QSplitter;
 class QStatusBar;
 class QToolBar;
 class QTreeWidget;
+class TCodeFRM;
+class TSourceEdit;
 
 class TMainFRM : public QMainWindow {
  public:
@@ -26,6 +28,19 @@ class TMainFRM : public QMainWindow {
   ~TMainFRM() override;
 
   QMdiArea* MdiArea() const { return FMdiArea; }
+  /** The editor window in front, or nullptr. */
+  TCodeFRM* ActiveCodeForm() const;
+  /** Opens each path as Open Project (".ypr") or Open (anything else) would. */
+  void OpenPaths(const QStringList& Paths);
+  void OpenProjectFile(const QString& FileName);
+  /** A new editor window bound to Path, shown before its file is read. */
+  TCodeFRM* OpenSourceFile(const QString& Path, const QString& Caption);
+  /** An entry of the project as a path: relative entries lie in the project's folder. */
+  QString ResolvePath(const QString& Entry) const;
+  /** FileName as the project stores it: relative to the project's folder where it can be. */
+  QString ProjectEntry(const QString& FileName) const;
+  /** Hook for the editor's language; every editor window's editor passes through it. */
+  void configureSyntax(TSourceEdit*) {}
 
   // File
   void New1Click();
@@ -45,6 +60,7 @@ class TMainFRM : public QMainWindow {
   void Paste1Click();
   void Delete1Click();
   void SelectAll1Click();
+  void tvFilesClick();
   // Project and tool bars
   void Run1Click() { toolBuBuildClick(); }
   void BuildandRun1Click() { toolBuRunClick(); }
@@ -103,6 +119,10 @@ class TMainFRM : public QMainWindow {
   void CreateMenus();
   void CreateToolBars();
   void CreateClientArea();
+  QStringList ProjectEntries() const;
+  void ShowProjectTree();
+  void AddTreeNode(const QString& Entry);
+  void StartCompiler(bool Run);
   QAction* Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(), int Image = -1);
 
   QMdiArea* FMdiArea;

@@ -1,5 +1,5 @@
 /** @file ScriptedDialogs.h
- ** Dialogs that record what the studio asked and give queued answers. **/
+ ** Dialogs that record what the studio asked and give queued answers, file dialogs too. **/
 #pragma once
 
 #include <deque>
@@ -27,6 +27,32 @@ class TScriptedDialogs : public TDialogs {
     return Answer;
   }
 
+  QString OpenFile(QWidget*, const QString& Filter, const QString& DefaultExt,
+                   const QString& InitialFolder) override {
+    return AnswerFile({Filter, DefaultExt, InitialFolder, QString(), false});
+  }
+  QString SaveFile(QWidget*, const QString& Filter, const QString& DefaultExt,
+                   const QString& InitialFolder, const QString& FileName) override {
+    return AnswerFile({Filter, DefaultExt, InitialFolder, FileName, true});
+  }
+
   std::deque<TModalResult> Answers;
   std::vector<TCall> Calls;
+
+  struct TFileCall {
+    QString Filter, DefaultExt, InitialFolder, FileName;
+    bool Save;
+  };
+  /** Chosen paths in turn; an empty one, or none left, cancels. */
+  std::deque<QString> FileAnswers;
+  std::vector<TFileCall> FileCalls;
+
+ private:
+  QString AnswerFile(const TFileCall& Call) {
+    FileCalls.push_back(Call);
+    if (FileAnswers.empty()) return QString();
+    const QString Answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return Answer;
+  }
 };

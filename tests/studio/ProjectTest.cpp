@@ -1,0 +1,138 @@
+// Projects and source files: the project file, the tree, Open, Save, Save As and Save All.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "StudioFixture.h"
+#include "studio/ProjectFile.h"
+
+TEST(ProjectFile, BreaksMarksAndNul) {
+  StudioFixture S;
+  const QStringList Three{"main.yor", "b.yor", "c.yor"};
+  const struct {
+    const char* Name;
+    QByteArray Bytes;
+    QStringList Entries;
+  } Cases[] = {
+      {"CR LF", "main.yor\r\nb.yor\r\nc.yor\r\n", Three},
+      {"no last break", "main.yor\r\nb.yor\r\nc.yor", Three},
+      {"LF with UTF-8 mark", "\xEF\xBB\xBFmain.yor\nb.yor\nc.yor\n", Three},
+      {"CR", "main.yor\rb.yor\rc.yor", Three},
+      {"NUL ends the text", QByteArray("main.yor\r\nb.yor\r\nc.yor\r\n\0d.yor\r\n", 30), Three},
+      {"empty line kept", "main.yor\r\n\r\nc.yor\r\n", {"main.yor", "", "c.yor"}},
+      {"empty file", "", {}},
+  };
+  for (const auto& Case : Cases)
+    EXPECT_EQ(ReadProjectFile(S.Write("p.ypr", Case.Bytes)), Case.Entries) << Case.Name;
+  WriteProjectFile(S.Path("w.ypr"), {"Demo.yor", "lib/util.yor"});
+  EXPECT_EQ(S.Read("w.ypr"), "Demo.yor\r\nlib/util.yor\r\n");
+}
+
+TEST(Project, OpenShowsTreeReversedAndOpensOnlyTheMainFile) {
+  StudioFixture S;
+  S.Write("main.yor", "main");
+  S.Write("b.yor", "b");
+  S.Write("c.yor", "c");
+  S.Dialogs.FileAnswers = {S.Write("p.ypr", "main.yor\r\nb.yor\r\nc.yor\r\n")};
+  S.Form.OpenProject1Click();
+  ASSERT_EQ(S.Dialogs.FileCalls.size(), 1u);
+  EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Project File (*.ypr)|*.ypr");
+  EXPECT_EQ(S.Dialogs.FileCalls[0].DefaultExt, ".ypr");
+  EXPECT_TRUE(S.Dialogs.FileCalls[0].InitialFolder.endsWith("projects"));
+  EXPECT_EQ(S.TreeNames(), (QStringList{"c.yor", "b.yor", "main.yor"}));
+  EXPECT_EQ(S.Form.tvFiles->topLevelItem(0)->child(2)->data(0, Qt::UserRole), "main.yor");
+  ASSERT_EQ(S.Windows().size(), 1);
+  EXPECT_EQ(S.Windows()[0]->windowTitle(), "main.yor");
+  EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "main");
+}
+
+// Entries are found in the project's folder whatever the working directory is.
+TEST(Project, EntriesResolveAgainstTheProjectFolder) {
+  StudioFixture S;
+  S.Write("proj/lib/util.yor", "util");
+  S.Form.OpenPaths({S.Write("proj/p.ypr", "lib/util.yor\r\n")});
+  ASSERT_EQ(S.Windows().size(), 1);
+  EXPECT_EQ(S.Windows()[0]->strFile, S.Path("proj/lib/util.yor"));
+  EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "util");
+}
+
+TEST(Project, RejectedProjects) {
+  const struct {
+    QByteArray Bytes;
+    QString Message;
+  } Cases[] = {{"", "An error occured loading the project"},
+               {"\r\nmain.yor\r\n", "Invalid Y project file"},
+               {"missing.yor\r\n", "Invalid Y project file"}};
+  for (const auto& Case : Cases) {
+    StudioFixture S;
+    S.Write("main.yor", "main");
+    S.Form.OpenProjectFile(S.Write("p.ypr", Case.Bytes));
+    ASSERT_EQ(S.Dialogs.Calls.size(), 1u) << Case.Message.toStdString();
+    EXPECT_EQ(S.Dialogs.Calls[0].Text, Case.Message);
+    EXPECT_EQ(S.Dialogs.Calls[0].Caption, "Error");
+    EXPECT_EQ(S.Dialogs.Calls[0].Icon, TMsgIcon::Error);
+    EXPECT_TRUE(S.Windows().isEmpty());
+    EXPECT_TRUE(S.TreeNames().isEmpty());
+  }
+}
+
+TEST(Project, TreeClickActivatesTheOpenWindowOrOpensOne) {
+  StudioFixture S;
+  S.Write("main.yor", "main");
+  S.Write("b.yor", "b");
+  S.Form.OpenProjectFile(S.Write("p.ypr", "main.yor\r\nb.yor\r\n"));
+  QTreeWidgetItem* Root = S.Form.tvFiles->topLevelItem(0);
+  S.Form.tvFiles->setCurrentItem(Root->child(0));  // b.yor
+  S.Form.tvFilesClick();
+  ASSERT_EQ(S.Windows().size(), 2);
+  EXPECT_EQ(S.Form.ActiveCodeForm()->windowTitle(), "b.yor");
+  S.Form.tvFiles->setCurrentItem(Root->child(1));  // main.yor, already open
+  S.Form.tvFilesClick();
+  EXPECT_EQ(S.Windows().size(), 2);
+  EXPECT_EQ(S.Form.ActiveCodeForm()->windowTitle(), "main.yor");
+  S.Form.tvFiles->setCurrentItem(Root);
+  S.Form.tvFilesClick();
+  EXPECT_EQ(S.Windows().size(), 2);
+}
+
+TEST(Project, OpenTwiceOpensTwoWindows) {
+  StudioFixture S;
+  const QString File = S.Write("a.yor", "a");
+  S.Dialogs.FileAnswers = {File, File};
+  S.Form.open1Click();
+  S.Form.open1Click();
+  EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Source File (*.yor)|*.yor");
+  ASSERT_EQ(S.Windows().size(), 2);
+  EXPECT_EQ(S.Windows()[1]->strFile, File);
+  EXPECT_EQ(S.Form.curFileList->Count(), 0);
+}
+
+TEST(Project, SaveAllWritesEveryWindow) {
+  StudioFixture S;
+  S.Form.OpenPaths({S.Write("a.yor", "a"), S.Write("b.yor", "b")});
+  for (TCodeFRM* Code : S.Windows())
+    Code->tbCode->SetText("new");
+  S.Form.SaveAll1Click();
+  EXPECT_EQ(S.Read("a.yor"), "new");
+  EXPECT_EQ(S.Read("b.yor"), "new");
+  EXPECT_FALSE(S.Windows()[0]->bFileChanged);
+}
+
+// The text reaches the new file at once and the project file lists the new name.
+TEST(Project, SaveAsRenamesTheProjectEntry) {
+  StudioFixture S;
+  S.Write("main.yor", "main");
+  S.Write("b.yor", "b");
+  S.Form.OpenProjectFile(S.Write("p.ypr", "main.yor\r\nb.yor\r\n"));
+  TCodeFRM* Code = S.Windows()[0];
+  Code->tbCode->SetText("changed");
+  S.Dialogs.FileAnswers = {S.Path("lib/renamed.yor")};
+  QDir(S.Dir.path()).mkdir("lib");
+  S.Form.SaveAs1Click();
+  EXPECT_EQ(S.Read("lib/renamed.yor"), "changed");
+  EXPECT_EQ(S.Read("main.yor"), "main");
+  EXPECT_FALSE(Code->bFileChanged);
+  EXPECT_EQ(Code->windowTitle(), "lib/renamed.yor");
+  EXPECT_EQ(S.Read("p.ypr"), "lib/renamed.yor\r\nb.yor\r\n");
+  EXPECT_EQ(S.TreeNames(), (QStringList{"b.yor", "renamed.yor"}));
+}
