@@ -70,3 +70,7 @@ QString TDialogs::SaveFile(QWidget* Owner, const QString& Filter, const QString&
                            const QString& InitialFolder, const QString& FileName) {
   return RunFileDialog(Owner, QFileDialog::AcceptSave, Filter, DefaultExt, InitialFolder, FileName);
 }
+
+TModalResult TDialogs::ShowModal(QDialog& Dialog) {
+  return Dialog.exec() == QDialog::Accepted ? TModalResult::mrOk : TModalResult::mrCancel;
+}

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 enum class TMsgButtons { mbOK, mbYesNo };
@@ -23,6 +24,9 @@ class TDialogs {
   /** As OpenFile; FileName is offered first, and an existing file needs confirming. */
   virtual QString SaveFile(QWidget* Owner, const QString& Filter, const QString& DefaultExt,
                            const QString& InitialFolder, const QString& FileName);
+
+  /** Shows Dialog modally; its result. */
+  virtual TModalResult ShowModal(QDialog& Dialog);
 
   /** The dialogs in use: the platform's, unless a test put its own in place. */
   static TDialogs& Current();

@@ -250,5 +250,3 @@ void TMainFRM::Close1Click() {
 void TMainFRM::CloseAll1Click() {
   CloseChildren();
 }
-
-void TMainFRM::New1Click() {}

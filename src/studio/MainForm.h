@@ -35,6 +35,8 @@ class TMainFRM : public QMainWindow {
   void OpenProjectFile(const QString& FileName);
   /** A new editor window bound to Path, shown before its file is read. */
   TCodeFRM* OpenSourceFile(const QString& Path, const QString& Caption);
+  /** A new, empty editor window bound to Path, shown maximised. */
+  TCodeFRM* NewCodeWindow(const QString& Path, const QString& Caption);
   /** An entry of the project as a path: relative entries lie in the project's folder. */
   QString ResolvePath(const QString& Entry) const;
   /** FileName as the project stores it: relative to the project's folder where it can be. */
@@ -123,6 +125,8 @@ class TMainFRM : public QMainWindow {
   void ShowProjectTree();
   void AddTreeNode(const QString& Entry);
   void StartCompiler(bool Run);
+  void NewProject(const QString& TemplateName);
+  void NewEmptyFile();
   QAction* Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(), int Image = -1);
 
   QMdiArea* FMdiArea;

@@ -9,18 +9,13 @@
 
 #include "platform/core/Paths.h"
 #include "studio/CodeForm.h"
+#include "studio/DataFolder.h"
 #include "studio/Dialogs.h"
 #include "studio/MainForm.h"
 #include "studio/ProjectFile.h"
 
 namespace {
-const QString SourceFilter = QStringLiteral("Yorel Source File (*.yor)|*.yor");
-const QString ProjectFilter = QStringLiteral("Yorel Project File (*.ypr)|*.ypr");
 constexpr int EntryRole = Qt::UserRole;
-
-QString ProjectsFolder() {
-  return ProgramDir() + QStringLiteral("projects");
-}
 
 void ShowError(QWidget* Owner, const QString& Text) {
   TDialogs::Current().MessageBox(Owner, Text, QStringLiteral("Error"), TMsgButtons::mbOK,
@@ -58,12 +53,17 @@ void TMainFRM::OpenPaths(const QStringList& Paths) {
   }
 }
 
-TCodeFRM* TMainFRM::OpenSourceFile(const QString& Path, const QString& Caption) {
+TCodeFRM* TMainFRM::NewCodeWindow(const QString& Path, const QString& Caption) {
   auto* Form = new TCodeFRM;
   configureSyntax(Form->tbCode.get());
   Form->SetFile(Path, Caption);
   FMdiArea->addSubWindow(Form);
   Form->showMaximized();
+  return Form;
+}
+
+TCodeFRM* TMainFRM::OpenSourceFile(const QString& Path, const QString& Caption) {
+  TCodeFRM* Form = NewCodeWindow(Path, Caption);
   Form->FillFromFile(Path);
   return Form;
 }

@@ -1,5 +1,6 @@
 /** @file main.cpp
- ** Program entry: the application object, the main window, the message loop. **/
+ ** Program entry: the application object, the main window with the projects and sources
+ ** named on the command line, the message loop. **/
 #include "studio/Application.h"
 #include "studio/MainForm.h"
 
@@ -7,5 +8,9 @@ int main(int Argc, char** Argv) {
   TApplication Application(Argc, Argv);
   TMainFRM MainForm;
   MainForm.show();
+  DeliverShowingErrors([&] {
+    MainForm.OpenPaths(Application.arguments().mid(1));
+    return true;
+  });
   return Application.exec();
 }

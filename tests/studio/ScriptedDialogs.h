@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "studio/Dialogs.h"
@@ -36,7 +37,16 @@ class TScriptedDialogs : public TDialogs {
     return AnswerFile({Filter, DefaultExt, InitialFolder, FileName, true});
   }
 
+  TModalResult ShowModal(QDialog& Dialog) override {
+    if (ModalAnswers.empty()) return TModalResult::mrCancel;
+    const auto Answer = ModalAnswers.front();
+    ModalAnswers.pop_front();
+    return Answer(Dialog);
+  }
+
   std::deque<TModalResult> Answers;
+  /** Each acts on the next modal dialog and gives its result; none left cancels. */
+  std::deque<std::function<TModalResult(QDialog&)>> ModalAnswers;
   std::vector<TCall> Calls;
 
   struct TFileCall {

@@ -1,0 +1,110 @@
+// The New dialog and the three ways of the New command.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "StudioFixture.h"
+#include "studio/NewForm.h"
+
+namespace {
+// Answers the New dialog by selecting Item and pressing OK.
+std::function<TModalResult(QDialog&)> Choose(int Item) {
+  return [Item](QDialog& Dialog) {
+    auto& New = static_cast<TNewFRM&>(Dialog);
+    New.lvNew->setCurrentRow(Item);
+    New.buOKClick();
+    return New.result() == QDialog::Accepted ? TModalResult::mrOk : TModalResult::mrCancel;
+  };
+}
+}  // namespace
+
+TEST(NewForm, OkWaitsForAChoiceThatSurvivesClickingEmptySpace) {
+  TNewFRM Dialog;
+  EXPECT_EQ(Dialog.windowTitle(), "New Project or File");
+  QStringList Items;
+  for (int I = 0; I < Dialog.lvNew->count(); ++I)
+    Items << Dialog.lvNew->item(I)->text();
+  EXPECT_EQ(Items, (QStringList{"Application", "Empty File", "DLL Project"}));
+  EXPECT_FALSE(Dialog.buOK->isEnabled());
+  Dialog.buOKClick();
+  EXPECT_EQ(Dialog.result(), QDialog::Rejected);
+  Dialog.lvNew->setCurrentRow(1);
+  Dialog.lvNew->clearSelection();
+  EXPECT_TRUE(Dialog.buOK->isEnabled());
+  EXPECT_EQ(Dialog.ptType, ptEmptyFile);
+  Dialog.buOKClick();
+  EXPECT_EQ(Dialog.result(), QDialog::Accepted);
+}
+
+// The test program has no templates beside it.
+TEST(New, ApplicationProjectWritesMainFileAndOneLineProject) {
+  StudioFixture S;
+  S.Form.OpenPaths({S.Write("other.yor", "x")});
+  S.Dialogs.ModalAnswers = {Choose(0)};
+  S.Dialogs.FileAnswers = {S.Path("Demo.ypr")};
+  S.Form.New1Click();
+  EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Project File (*.ypr)|*.ypr");
+  EXPECT_EQ(S.Read("Demo.yor"), "//Error loading template file");
+  EXPECT_EQ(S.Read("Demo.ypr"), "Demo.yor\r\n");
+  EXPECT_EQ(S.TreeNames(), QStringList{"Demo.yor"});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(S.Windows().size(), 1);
+  EXPECT_EQ(S.Windows()[0]->windowTitle(), "Demo.yor");
+  EXPECT_FALSE(S.Windows()[0]->bFileChanged);
+}
+
+TEST(New, ExistingMainFileIsKeptOnNo) {
+  StudioFixture S;
+  S.Write("Demo.yor", "mine");
+  S.Dialogs.ModalAnswers = {Choose(2)};
+  S.Dialogs.FileAnswers = {S.Path("Demo.project")};
+  S.Dialogs.Answers = {TModalResult::mrNo};
+  S.Form.New1Click();
+  ASSERT_EQ(S.Dialogs.Calls.size(), 1u);
+  EXPECT_EQ(S.Dialogs.Calls[0].Buttons, TMsgButtons::mbYesNo);
+  EXPECT_EQ(S.Read("Demo.yor"), "mine");
+  EXPECT_EQ(S.Read("Demo.project"), "Demo.yor\r\n");
+  ASSERT_EQ(S.Windows().size(), 1);
+  EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "mine");
+}
+
+TEST(New, EmptyFileJoinsTheOpenProjectAndIsAnnounced) {
+  StudioFixture S;
+  S.Write("Demo.yor", "main");
+  S.Form.OpenProjectFile(S.Write("Demo.ypr", "Demo.yor\r\n"));
+  QDir(S.Dir.path()).mkdir("lib");
+  S.Dialogs.ModalAnswers = {Choose(1)};
+  S.Dialogs.FileAnswers = {S.Path("lib/util.yor")};
+  S.Form.New1Click();
+  EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Source File (*.yor)|*.yor");
+  EXPECT_EQ(S.Read("lib/util.yor"), "//TODO - Code");
+  EXPECT_EQ(S.Read("Demo.ypr"), "Demo.yor\r\nlib/util.yor\r\n");
+  ASSERT_EQ(S.Dialogs.Calls.size(), 1u);
+  EXPECT_EQ(S.Dialogs.Calls[0].Text, "lib/util.yor");
+  EXPECT_EQ(S.TreeNames(), (QStringList{"util.yor", "Demo.yor"}));
+  EXPECT_EQ(S.Windows().size(), 2);
+}
+
+TEST(New, EmptyFileWithoutProjectTouchesNoProject) {
+  StudioFixture S;
+  S.Dialogs.ModalAnswers = {Choose(1)};
+  S.Dialogs.FileAnswers = {S.Path("loose.yor")};
+  S.Form.New1Click();
+  EXPECT_EQ(S.Read("loose.yor"), "//TODO - Code");
+  EXPECT_TRUE(S.Dialogs.Calls.empty());
+  EXPECT_TRUE(S.TreeNames().isEmpty());
+  ASSERT_EQ(S.Windows().size(), 1);
+  EXPECT_EQ(S.Windows()[0]->strFile, S.Path("loose.yor"));
+}
+
+TEST(New, CancelChangesNothing) {
+  StudioFixture S;
+  S.Form.OpenPaths({S.Write("a.yor", "a")});
+  S.Form.New1Click();                    // the dialog cancelled
+  S.Dialogs.ModalAnswers = {Choose(0)};  // the save dialog cancelled
+  S.Form.New1Click();
+  EXPECT_EQ(S.Windows().size(), 1);
+  EXPECT_TRUE(S.Form.projectFilePath.isEmpty());
+}
