@@ -27,6 +27,7 @@ TNewFRM::TNewFRM(QWidget* Parent) : QDialog(Parent) {
   lvNew->setIconSize(QSize(45, 41));
   lvNew->setGridSize(QSize(90, 70));
   lvNew->setMovement(QListView::Static);
+  lvNew->setResizeMode(QListView::Adjust);
   lvNew->setWordWrap(true);
   const QIcon Application(QStringLiteral(":/icons/new-application.svg"));
   const QIcon Dll(QStringLiteral(":/icons/new-dll.svg"));
