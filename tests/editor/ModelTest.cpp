@@ -1,169 +1,303 @@
-// Thousands of random edits, undos, redos and selection moves per seed, compared after
-// every step with the plain reference model.
+/** @file ModelTest.cpp
+ ** Thousands of random edits, key presses, undos, redos and selection moves per seed,
+ ** each followed by a comparison of everything the editor shows with the plain model. **/
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 #include "TextModel.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
-#include "platform/core/Keys.h"
 
 namespace {
+QString ToQString(const std::u16string& Text) {
+  return QString::fromStdU16String(Text);
+}
+
+/** Text with its line breaks and tabs spelled out, for failure messages. */
+std::string Visible(const std::u16string& Text) {
+  std::string Result;
+  for (char16_t C : Text) {
+    switch (C) {
+      case u'\r':
+        Result += "\\r";
+        break;
+      case u'\n':
+        Result += "\\n";
+        break;
+      case u'\t':
+        Result += "\\t";
+        break;
+      default:
+        Result += static_cast<char>(C);
+    }
+  }
+  return Result;
+}
+
+/** One editor and its model, driven by the same random actions. */
 class TRandomSession {
  public:
-  explicit TRandomSession(unsigned Seed) : Random(Seed) {
-    for (int I = 0; I < 4; ++I) {
+  static constexpr int TrackedCount = 4;
+
+  TRandomSession(unsigned Seed, const std::u16string& FirstText) : Random(Seed) {
+    E.SetText(ToQString(FirstText));
+    E.ClearUndo();
+    M.Text = FirstText;
+    for (int I = 0; I < TrackedCount; ++I) {
       TCustomRange* Range = E.TrackedRanges()->Add();
-      const int Index = I;
-      Range->OnChange = [this, Index](TObject*) { ++Changes[Index]; };
-      Range->OnOverwrite = [this, Index](TObject*) { ++Overwrites[Index]; };
+      Range->OnChange = [this, I](TObject*) { ++Changes[I]; };
+      Range->OnOverwrite = [this, I](TObject*) { ++Overwrites[I]; };
       Tracked.push_back(Range);
-      Model.Ranges.emplace_back();
+      M.Ranges.emplace_back();
     }
   }
 
+  void Step() {
+    if (KeysLeft > 0) {
+      PressKey();
+      return;
+    }
+    switch (ActionKinds(Random)) {
+      case ReplaceRange:
+        ReplaceRandomRange();
+        break;
+      case KeyRun:
+        Key = static_cast<TKey>(Pick(0, 2));
+        KeysLeft = Pick(1, 6);
+        PressKey();
+        break;
+      case Select:
+        MoveSelection();
+        break;
+      case MoveRange:
+        MoveTrackedRange();
+        break;
+      case UndoStep:
+        Undo();
+        break;
+      case RedoStep:
+        Redo();
+        break;
+      case Tabs:
+        SetTabSize(Pick(-1, 8));
+        break;
+      case WholeText:
+        ReplaceWholeText();
+        break;
+    }
+  }
+
+  void Undo() {
+    Action = "undo";
+    E.Undo();
+    M.Undo();
+  }
+
+  void Redo() {
+    Action = "redo";
+    E.Redo();
+    M.Redo();
+  }
+
+  /** Redoes (or undoes) every step there is, comparing after each. */
+  void ReplayAll(bool Redoing) {
+    while (Redoing ? E.CanRedo() : E.CanUndo()) {
+      Redoing ? Redo() : Undo();
+      Compare();
+      if (testing::Test::HasFatalFailure()) return;
+    }
+  }
+
+  void Compare() {
+    SCOPED_TRACE(testing::Message() << "after " << Action);
+    const std::u16string Text = E.Text().toStdU16String();
+    ASSERT_EQ(Visible(Text), Visible(M.Text));
+    for (size_t I = 0; I < Text.size(); ++I) {
+      const bool LoneCr = Text[I] == u'\r' && (I + 1 == Text.size() || Text[I + 1] != u'\n');
+      const bool LoneLf = Text[I] == u'\n' && (I == 0 || Text[I - 1] != u'\r');
+      ASSERT_FALSE(LoneCr || LoneLf) << "lone line break at " << I + 1;
+    }
+    const std::vector<int> Starts = M.LineStarts();
+    ASSERT_EQ(E.LineCount(), static_cast<int>(Starts.size()));
+    for (int Row = 1; Row <= E.LineCount(); ++Row) {
+      const int Next = Row < E.LineCount() ? Starts[Row] : M.Length() + 3;
+      ASSERT_EQ(E.CellToCharIdx(TextCell(Row, 1)), Starts[Row - 1]) << "row " << Row;
+      ASSERT_EQ(E.LineLength(Row), Next - Starts[Row - 1] - 2) << "row " << Row;
+    }
+    ASSERT_EQ(E.LongestLineLength(), M.WidestRow()) << "tab size " << M.TabSize;
+    for (int I = 0; I < TrackedCount; ++I) {
+      const TModelTrackedRange& R = M.Ranges[I];
+      ASSERT_EQ(Tracked[I]->RStart(), R.Start) << "tracked range " << I;
+      ASSERT_EQ(Tracked[I]->REnd(), R.End) << "tracked range " << I;
+      ASSERT_EQ(Changes[I], R.Changes) << "changes of tracked range " << I;
+      ASSERT_EQ(Overwrites[I], R.Overwrites) << "overwrites of tracked range " << I;
+    }
+    ASSERT_EQ(E.Selection()->RStart(), M.Selection.Start);
+    ASSERT_EQ(E.Selection()->REnd(), M.Selection.End);
+    ASSERT_EQ(E.Selection()->Backwards(), M.Backwards);
+    ASSERT_EQ(E.CanUndo(), !M.UndoList.empty());
+    ASSERT_EQ(E.CanRedo(), !M.RedoList.empty());
+    CompareStack(E.UndoStack(), M.UndoList, "undo");
+    CompareStack(E.RedoStack(), M.RedoList, "redo");
+  }
+
+  TMemoComponent E;
+  TTextModel M;
+
+ private:
+  enum TKey { Letter, Backspace, Delete };
+  enum TActionKind { ReplaceRange, KeyRun, Select, MoveRange, UndoStep, RedoStep, Tabs, WholeText };
+
   int Pick(int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(Random); }
 
-  QString RandomText() {
-    static const QString Pieces[] = {"a",  "b",  "xy",   " ",    "\t",
-                                     "\r", "\n", "\r\n", "\n\r", "q\r\nz"};
-    QString Text;
-    for (int Count = Pick(0, 4); Count > 0; --Count)
+  std::u16string RandomText(int MaxPieces) {
+    static const std::u16string Pieces[] = {u"a",  u"b",  u"xy",   u" ",    u"\t",
+                                            u"\r", u"\n", u"\r\n", u"\n\r", u"q\r\nz"};
+    std::u16string Text;
+    for (int Count = Pick(0, MaxPieces); Count > 0; --Count)
       Text += Pieces[Pick(0, 9)];
     return Text;
   }
 
-  void Step() {
-    const int Length = Model.Length();
-    switch (Pick(0, 9)) {
-      case 0:
-      case 1: {  // a replacement of a random temporary range
-        const int Start = Pick(0, Length + 2), End = Pick(Start - 2, Start + 6);
-        const QString NewText = RandomText();
-        TMCRange T;
-        T.SetEditor(&E);
-        T.SetRStart(Start);
-        T.SetREnd(End);
-        T.SetText(NewText);
-        Model.Replace(Model.Temporary(Start, End), NewText, false);
-        break;
+  // A run of one kind of key press at the caret, one press per step, as the keyboard does it.
+  void PressKey() {
+    --KeysLeft;
+    TSelectionRange& Sel = *E.Selection();
+    if (Key == Letter) {
+      const int Choice = Pick(0, 7);
+      const std::u16string C = Choice == 0   ? u"\r\n"
+                               : Choice == 1 ? u"\t"
+                                             : std::u16string(1, u'a' + Choice);
+      Action = "type " + Visible(C);
+      Sel.SetText(ToQString(C));
+      M.Replace(M.Selection, C, TTextModel::TTarget::Selection);
+    } else if (Key == Backspace) {
+      Action = "backspace";
+      if (Sel.RLength() <= 0) {
+        Sel.DoChanging();
+        Sel.SetRStart(Sel.RStart() - 1);
+        if (Sel.RLength() == 1 && TTextModel::IsBreak(E.CharAt(Sel.RStart()).unicode()))
+          Sel.SetRStart(Sel.RStart() - 1);
+        Sel.DoDiscardChanges();
       }
-      case 2:
-      case 3: {  // typing at the caret
-        const QString C =
-            Pick(0, 6) == 0 ? QStringLiteral("\r\n") : QString(QChar(u'a' + Pick(0, 3)));
-        E.Selection()->SetText(C);
-        Model.Replace(Model.Selection, C, true);
-        break;
+      Sel.Clear();
+      M.DeleteBackward();
+    } else {
+      Action = "delete";
+      if (Sel.RLength() <= 0) {
+        Sel.DoChanging();
+        Sel.SetRLength(1);
+        if (Sel.RLength() == 1 && TTextModel::IsBreak(E.CharAt(Sel.RStart()).unicode()))
+          Sel.SetRLength(2);
+        Sel.DoDiscardChanges();
       }
-      case 4: {  // Backspace or Delete, as the keyboard does them
-        const bool Back = Pick(0, 1) == 0;
-        quint16 Key = Back ? VK_BACK : VK_DELETE;
-        E.HandleKeyDown(Key, TShiftState{});
-        TModelRange& S = Model.Selection;
-        if (S.End < S.Start) {
-          if (Back) {
-            Model.SetStart(S, S.Start - 1);
-            if (S.End == S.Start && (Model.At(S.Start) == u'\r' || Model.At(S.Start) == u'\n'))
-              Model.SetStart(S, S.Start - 1);
-          } else {
-            Model.SetEnd(S, S.Start);
-            if (S.End == S.Start && (Model.At(S.Start) == u'\r' || Model.At(S.Start) == u'\n'))
-              Model.SetEnd(S, S.Start + 1);
-          }
-        }
-        if (S.End >= S.Start) Model.Replace(S, QString(), true);
-        break;
-      }
-      case 5: {  // selection moves, which may stop between a CR and its LF
-        const int Start = Pick(-1, Length + 1), SelLength = Pick(-1, 5);
-        E.SetSelStart(Start);
-        E.SetSelLength(SelLength);
-        Model.Selection = Model.Temporary(Start + 1, Start);
-        Model.Backwards = false;
-        Model.SetEnd(Model.Selection, Model.Selection.Start + SelLength - 1);
-        break;
-      }
-      case 6: {  // move a tracked range
-        const int Index = Pick(0, 3), Start = Pick(0, Length + 1), End = Pick(Start - 1, Start + 8);
-        Tracked[Index]->SetRStart(Start);
-        Tracked[Index]->SetREnd(End);
-        TModelRange& R = Model.Ranges[Index];
-        Model.SetStart(R, Start);
-        Model.SetEnd(R, End);
-        R.Changes += 2;
-        break;
-      }
-      case 7:
-        E.Undo();
-        Model.Undo(false);
-        break;
-      case 8:
-        E.Redo();
-        Model.Undo(true);
-        break;
-      case 9:
-        if (Pick(0, 4) == 0) {
-          const int Size = Pick(1, 8);
-          E.SetTabSize(Size);
-          Model.TabSize = Size;
-        }
-        break;
+      Sel.Clear();
+      M.DeleteForward();
     }
   }
 
-  void Compare(int StepNumber) {
-    SCOPED_TRACE(testing::Message() << "step " << StepNumber);
-    ASSERT_EQ(E.Text(), Model.Text);
-    const std::vector<int> Starts = Model.LineStarts();
-    ASSERT_EQ(E.LineCount(), static_cast<int>(Starts.size()));
-    for (int Row = 1; Row <= E.LineCount(); ++Row) {
-      ASSERT_EQ(E.CellToCharIdx(TextCell(Row, 1)), Starts[Row - 1]) << "row " << Row;
-      const int End = Row < E.LineCount() ? Starts[Row] - 2 : Model.Length() + 1;
-      ASSERT_EQ(E.LineLength(Row), End - Starts[Row - 1]) << "row " << Row;
+  void ReplaceRandomRange() {
+    const int Start = Pick(-1, M.Length() + 2);
+    const int End = Pick(Start - 2, Start + 8);
+    const std::u16string NewText = RandomText(4);
+    Action =
+        "replace " + std::to_string(Start) + ".." + std::to_string(End) + " by " + Visible(NewText);
+    TMCRange T;
+    T.SetEditor(&E);
+    T.SetRStart(Start);
+    T.SetREnd(End);
+    T.SetText(ToQString(NewText));
+    M.Replace(M.Temporary(Start, End), NewText, TTextModel::TTarget::Temporary);
+  }
+
+  void ReplaceWholeText() {
+    const std::u16string NewText = RandomText(20);
+    Action = "set text " + Visible(NewText);
+    E.SetText(ToQString(NewText));
+    M.Replace(M.Temporary(1, M.Length()), NewText, TTextModel::TTarget::WholeText);
+  }
+
+  // Selection moves may stop between a CR and its LF, which the editor must cope with.
+  void MoveSelection() {
+    const int Position = Pick(-2, M.Length() + 2);
+    if (Pick(0, 2) == 0) {
+      Action = "cursor to " + std::to_string(Position);
+      E.Selection()->SetCursorPos(Position);
+      M.SetCursorPos(Position);
+      return;
     }
-    ASSERT_EQ(E.LongestLineLength(), Model.WidestRow());
-    for (size_t I = 0; I < Tracked.size(); ++I) {
-      ASSERT_EQ(Tracked[I]->RStart(), Model.Ranges[I].Start) << "range " << I;
-      ASSERT_EQ(Tracked[I]->REnd(), Model.Ranges[I].End) << "range " << I;
-      ASSERT_EQ(Changes[I], Model.Ranges[I].Changes) << "range " << I;
-      ASSERT_EQ(Overwrites[I], Model.Ranges[I].Overwrites) << "range " << I;
-    }
-    ASSERT_EQ(E.Selection()->RStart(), Model.Selection.Start);
-    ASSERT_EQ(E.Selection()->REnd(), Model.Selection.End);
-    ASSERT_EQ(E.CanUndo(), !Model.UndoList.empty());
-    ASSERT_EQ(E.CanRedo(), !Model.RedoList.empty());
-    for (int I = 0; I < Model.Length(); ++I) {
-      const bool LoneCr =
-          Model.Text[I] == u'\r' && (I + 1 >= Model.Length() || Model.Text[I + 1] != u'\n');
-      const bool LoneLf = Model.Text[I] == u'\n' && (I == 0 || Model.Text[I - 1] != u'\r');
-      ASSERT_FALSE(LoneCr || LoneLf) << "lone line break at " << I + 1;
-    }
+    const int Length = Pick(-1, 6);
+    Action = "select " + std::to_string(Position) + " +" + std::to_string(Length);
+    E.SetSelStart(Position);
+    E.SetSelLength(Length);
+    M.NoSelAtPos(Position + 1);
+    M.SetEnd(M.Selection, M.Selection.Start + Length - 1);
+  }
+
+  void MoveTrackedRange() {
+    const int I = Pick(0, TrackedCount - 1);
+    const int Start = Pick(0, M.Length() + 2);
+    const int End = Pick(Start - 2, Start + 10);
+    Action =
+        "range " + std::to_string(I) + " to " + std::to_string(Start) + ".." + std::to_string(End);
+    Tracked[I]->SetRStart(Start);
+    Tracked[I]->SetREnd(End);
+    M.SetStart(M.Ranges[I], Start);
+    M.SetEnd(M.Ranges[I], End);
+    M.Ranges[I].Changes += 2;  // each setter is a change of its own
+  }
+
+  void SetTabSize(int Size) {
+    Action = "tab size " + std::to_string(Size);
+    E.SetTabSize(Size);
+    M.SetTabSize(Size);
+  }
+
+  // A record changes only while it is on top, so the top and the depth check the whole stack.
+  static void CompareStack(const TUndoOperation* Top, const std::vector<TModelRecord>& List,
+                           const char* Name) {
+    int Depth = 0;
+    for (const TUndoOperation* Op = Top; Op; Op = Op->NextItem)
+      ++Depth;
+    ASSERT_EQ(Depth, static_cast<int>(List.size())) << Name << " records";
+    if (!Top) return;
+    ASSERT_EQ(Top->RStart, List.back().Start) << "top " << Name << " record";
+    ASSERT_EQ(Top->REnd, List.back().End) << "top " << Name << " record";
+    ASSERT_EQ(Visible(Top->NewText.toStdU16String()), Visible(List.back().Text))
+        << "top " << Name << " record";
   }
 
   std::mt19937 Random;
-  TMemoComponent E;
-  TTextModel Model;
   std::vector<TCustomRange*> Tracked;
-  int Changes[4] = {};
-  int Overwrites[4] = {};
+  int Changes[TrackedCount] = {};
+  int Overwrites[TrackedCount] = {};
+  // Weights of the actions above; a whole new text now and then keeps the text short.
+  std::discrete_distribution<int> ActionKinds{3, 4, 2, 1, 2, 1, 0.3, 0.2};
+  TKey Key = Letter;
+  int KeysLeft = 0;
+  std::string Action = "start";
 };
 }  // namespace
 
 TEST(Model, RandomEditsUndoAndRedoMatchThePlainModel) {
-  for (unsigned Seed : {11u, 23u, 37u, 41u, 59u}) {
+  const std::u16string First = u"start\r\n\tof the\r\n\r\ntext\t\tend";
+  for (unsigned Seed : {11u, 23u, 37u, 41u, 59u, 1234u}) {
     SCOPED_TRACE(testing::Message() << "seed " << Seed);
-    TRandomSession S(Seed);
-    const QString First = "start\r\n\tof the\r\ntext";
-    S.E.SetText(First);
-    S.Model.Replace(S.Model.Temporary(1, 0), First, false, true, true);
-    for (int I = 0; I < 3000 && !testing::Test::HasFatalFailure(); ++I) {
+    TRandomSession S(Seed, First);
+    for (int StepNumber = 1; StepNumber <= 4000; ++StepNumber) {
+      SCOPED_TRACE(testing::Message() << "step " << StepNumber);
       S.Step();
-      S.Compare(I);
+      S.Compare();
+      if (testing::Test::HasFatalFailure()) return;
     }
-    while (S.E.CanUndo())
-      S.E.Undo();
-    EXPECT_EQ(S.E.Text(), "");  // everything undone, down to the empty first text
+    S.ReplayAll(true);  // the steps undone last count too
+    const QString Last = S.E.Text();
+    S.ReplayAll(false);
+    EXPECT_EQ(S.E.Text(), ToQString(First));
+    S.ReplayAll(true);
+    EXPECT_EQ(S.E.Text(), Last);
+    if (testing::Test::HasFailure()) return;
   }
 }
