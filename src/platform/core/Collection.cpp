@@ -25,9 +25,9 @@ int TCollectionItem::Index() const {
 void TCollectionItem::SetIndex(int Value) {
   const int Current = Index();
   if (Current < 0 || Value == Current) return;
+  if (Value < 0 || Value >= FCollection->Count()) throw EListError::IndexOutOfBounds(Value);
   FCollection->Compact();
   auto& Slots = FCollection->FSlots;
-  Value = std::clamp(Value, 0, static_cast<int>(Slots.size()) - 1);
   Slots.erase(Slots.begin() + Current);
   Slots.insert(Slots.begin() + Value, this);
   for (int I = std::min(Current, Value); I <= std::max(Current, Value); ++I)
@@ -106,11 +106,11 @@ void TCollection::Assign(const TPersistent* Source) {
     TPersistent::Assign(Source);
     return;
   }
-  BeginUpdate();
-  Clear();
-  for (int I = 0; I < Other->Count(); ++I)
-    Add()->Assign(Other->Items(I));
-  EndUpdate();
+  WithinUpdate(*this, [&] {
+    Clear();
+    for (int I = 0; I < Other->Count(); ++I)
+      Add()->Assign(Other->Items(I));
+  });
 }
 
 void TCollection::InsertItem(TCollectionItem* Item) {

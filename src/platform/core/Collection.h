@@ -22,6 +22,7 @@ class TCollectionItem : public TPersistent {
   /** Leaves the current collection and joins Value; each notifies. */
   void SetCollection(TCollection* Value);
   int Index() const;
+  /** Moves the item to Value within its collection; an index outside it is a list error. */
   void SetIndex(int Value);
   QString DisplayName() const { return GetDisplayName(); }
   virtual QString GetDisplayName() const { return ClassName(); }

@@ -3,6 +3,7 @@
 #include "platform/core/IniFile.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "platform/core/Paths.h"
 #include "platform/core/TextFile.h"
@@ -19,8 +20,10 @@ QString Unquote(QString Value) {
 
 QString GetPrivateProfileString(const QString& Section, const QString& Key, const QString& Default,
                                 const QString& FileName, int BufferSize) {
+  // QString::left takes a negative length as "everything"; a buffer of 0 holds nothing.
+  const qsizetype MaxLength = std::max(BufferSize - 1, 0);
   QFile File(NativePath(FileName));
-  if (!File.open(QIODevice::ReadOnly)) return Default.left(BufferSize - 1);
+  if (!File.open(QIODevice::ReadOnly)) return Default.left(MaxLength);
   const QString Text = DecodeText(File.readAll());
   bool InSection = false;
   for (QStringView Line : QStringView(Text).split(u'\n')) {
@@ -35,7 +38,7 @@ QString GetPrivateProfileString(const QString& Section, const QString& Key, cons
     const qsizetype Equals = Line.indexOf(u'=');
     if (!InSection || Equals < 0) continue;
     if (Line.left(Equals).trimmed().compare(Key, Qt::CaseInsensitive) == 0)
-      return Unquote(Line.mid(Equals + 1).toString()).left(BufferSize - 1);
+      return Unquote(Line.mid(Equals + 1).toString()).left(MaxLength);
   }
-  return Default.left(BufferSize - 1);
+  return Default.left(MaxLength);
 }

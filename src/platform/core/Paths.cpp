@@ -70,12 +70,17 @@ QString ExpandFileName(const QString& Path) {
 
 QString ExtractRelativePath(const QString& BaseName, const QString& DestName) {
   if (Drive(BaseName).compare(Drive(DestName), Qt::CaseInsensitive) != 0) return DestName;
-  const QChar Separator = BaseName.contains(u'\\') || DestName.contains(u'\\') ? u'\\' : u'/';
+  const bool Backslashes = BaseName.contains(u'\\') || DestName.contains(u'\\');
+  // Windows names folders without regard to case; on Linux "Lib" and "lib" are two folders,
+  // and treating them as one would point the result at a file that is not Dest.
+  const Qt::CaseSensitivity FolderCase =
+      Backslashes || !Drive(BaseName).isEmpty() ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  const QChar Separator = Backslashes ? u'\\' : u'/';
   const QStringList Base = Folders(BaseName);
   const QStringList Dest = Folders(DestName);
   qsizetype Common = 0;
   while (Common < Base.size() && Common < Dest.size() &&
-         Base[Common].compare(Dest[Common], Qt::CaseInsensitive) == 0)
+         Base[Common].compare(Dest[Common], FolderCase) == 0)
     ++Common;
   QString Result;
   for (qsizetype I = Common; I < Base.size(); ++I)

@@ -17,7 +17,7 @@ QString NativePath(const QString& Path);
 bool FileExists(const QString& Path);
 /** The absolute, cleaned form of Path. */
 QString ExpandFileName(const QString& Path);
-/** DestName relative to the folder of the file BaseName. Folders compare without regard to
-    case; on another drive DestName comes back unchanged. The result uses "\" when the
-    inputs do, "/" otherwise. */
+/** DestName relative to the folder of the file BaseName; on another drive DestName comes back
+    unchanged. Windows-style inputs (a drive or "\" separators) compare folders without regard
+    to case and give "\" separators; Linux paths compare folders exactly and give "/". */
 QString ExtractRelativePath(const QString& BaseName, const QString& DestName);

@@ -29,3 +29,17 @@ class TComponent : public TPersistent {
   TComponent* FOwner;
   QString FName;
 };
+
+/** Runs Body inside Target's BeginUpdate/EndUpdate. The bracket closes when Body throws too,
+    so a failed copy does not leave the target silenced for good. */
+template <class TUpdatable, class TBody>
+void WithinUpdate(TUpdatable& Target, TBody&& Body) {
+  Target.BeginUpdate();
+  try {
+    Body();
+  } catch (...) {
+    Target.EndUpdate();
+    throw;
+  }
+  Target.EndUpdate();
+}

@@ -11,10 +11,10 @@ int TStrings::Add(const QString& S) {
 }
 
 void TStrings::AddStrings(const TStrings* Source) {
-  BeginUpdate();
-  for (int I = 0; I < Source->Count(); ++I)
-    Add(Source->Strings(I));
-  EndUpdate();
+  WithinUpdate(*this, [&] {
+    for (int I = 0; I < Source->Count(); ++I)
+      Add(Source->Strings(I));
+  });
 }
 
 int TStrings::IndexOf(const QString& S) const {
@@ -29,17 +29,15 @@ void TStrings::Assign(const TPersistent* Source) {
     TPersistent::Assign(Source);
     return;
   }
-  BeginUpdate();
-  Clear();
-  AddStrings(Other);
-  EndUpdate();
+  WithinUpdate(*this, [&] {
+    Clear();
+    AddStrings(Other);
+  });
 }
 
 void TStrings::Put(int Index, const QString& S) {
-  BeginUpdate();
   Delete(Index);
   Insert(Index, S);
-  EndUpdate();
 }
 
 QString TStrings::GetTextStr() const {
@@ -50,20 +48,22 @@ QString TStrings::GetTextStr() const {
 }
 
 void TStrings::SetTextStr(const QString& Value) {
-  BeginUpdate();
-  Clear();
-  qsizetype Start = 0;
-  const qsizetype Length = Value.size();
-  while (Start < Length) {
-    qsizetype End = Start;
-    while (End < Length && Value[End] != u'\r' && Value[End] != u'\n')
-      ++End;
-    Add(Value.mid(Start, End - Start));
-    if (End < Length && Value[End] == u'\r') ++End;
-    if (End < Length && Value[End] == u'\n') ++End;
-    Start = End;
-  }
-  EndUpdate();
+  // A NUL ends the text; what follows it in a file is not part of the list.
+  const qsizetype Nul = Value.indexOf(QChar(u'\0'));
+  const qsizetype Length = Nul < 0 ? Value.size() : Nul;
+  WithinUpdate(*this, [&] {
+    Clear();
+    qsizetype Start = 0;
+    while (Start < Length) {
+      qsizetype End = Start;
+      while (End < Length && Value[End] != u'\r' && Value[End] != u'\n')
+        ++End;
+      Add(Value.mid(Start, End - Start));
+      if (End < Length && Value[End] == u'\r') ++End;
+      if (End < Length && Value[End] == u'\n') ++End;
+      Start = End;
+    }
+  });
 }
 
 void TStrings::LoadFromFile(const QString& FileName) {
@@ -75,7 +75,9 @@ void TStrings::SaveToFile(const QString& FileName) const {
 }
 
 void TStrings::BeginUpdate() {
-  if (FUpdateCount++ == 0) SetUpdateState(true);
+  // The state changes before the count, so that a descendant can still announce the change.
+  if (FUpdateCount == 0) SetUpdateState(true);
+  ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {

@@ -21,7 +21,7 @@ class TStrings : public TPersistent {
   virtual int IndexOf(const QString& S) const;
   /** Every line followed by CR LF, the last one too. */
   QString Text() const { return GetTextStr(); }
-  /** Replaces the lines by those of Value, split at CR LF, CR or LF. */
+  /** Replaces the lines by those of Value, split at CR LF, CR or LF, up to a NUL if any. */
   void SetText(const QString& Value) { SetTextStr(Value); }
   void Assign(const TPersistent* Source) override;
   /** Reads the file's text (byte-order mark detection) and sets it as Text. */

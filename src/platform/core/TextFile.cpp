@@ -2,6 +2,7 @@
  ** Text decoding, encoding and atomic writing. **/
 #include "platform/core/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -34,6 +35,15 @@ QString DecodeAnsi(QByteArrayView Bytes) {
   return Utf8.hasError() ? DecodeCp1252(Bytes) : Text;
 }
 
+QString FullPath(const QString& FileName) {
+  return QDir::cleanPath(QFileInfo(FileName).absoluteFilePath());
+}
+
+QString IsADirectory() {
+  return QString::fromLocal8Bit(std::strerror(EISDIR));
+}
+
+// errno is cleared before each file call, so a set value is that call's own failure.
 QString SystemReason(const QFileDevice& File) {
   const int Code = errno;
   if (Code != 0) return QString::fromLocal8Bit(std::strerror(Code));
@@ -49,9 +59,13 @@ QString DecodeText(const QByteArray& Bytes) {
       if (static_cast<unsigned char>(Bytes[I++]) != B) return false;
     return true;
   };
-  if (Starts({0xFF, 0xFE})) return QStringDecoder(QStringDecoder::Utf16LE)(Bytes.mid(2));
-  if (Starts({0xFE, 0xFF})) return QStringDecoder(QStringDecoder::Utf16BE)(Bytes.mid(2));
-  if (Starts({0xEF, 0xBB, 0xBF})) return QStringDecoder(QStringDecoder::Utf8)(Bytes.mid(3));
+  // The mark is skipped here; a second one after it is text and must stay.
+  auto Decode = [&](QStringDecoder::Encoding Encoding, qsizetype MarkSize) -> QString {
+    return QStringDecoder(Encoding, QStringDecoder::Flag::ConvertInitialBom)(Bytes.mid(MarkSize));
+  };
+  if (Starts({0xFF, 0xFE})) return Decode(QStringDecoder::Utf16LE, 2);
+  if (Starts({0xFE, 0xFF})) return Decode(QStringDecoder::Utf16BE, 2);
+  if (Starts({0xEF, 0xBB, 0xBF})) return Decode(QStringDecoder::Utf8, 3);
   return DecodeAnsi(Bytes);
 }
 
@@ -59,32 +73,28 @@ QByteArray EncodeAnsi(const QString& Text) {
   QStringEncoder Utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
   QByteArray Bytes = Utf8(Text);
   if (!Utf8.hasError()) return Bytes;
-  // Lone surrogates have no code page form; keep every code unit in UTF-8 with a mark.
-  QStringEncoder Lenient(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom);
-  return Lenient(Text);
+  // Only a lone surrogate defeats UTF-8, and UTF-8 with a mark would turn it into U+FFFD too;
+  // UTF-16 with its mark keeps every code unit and reads back unchanged.
+  QStringEncoder Utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+  return Utf16(Text);
 }
 
 QString ReadTextFile(const QString& FileName) {
+  // Qt opens no folder and says so in its own words; the system's are wanted.
+  if (QFileInfo(FileName).isDir()) throw EFOpenError(FullPath(FileName), IsADirectory());
   QFile File(FileName);
   errno = 0;
-  if (!QFileInfo(FileName).isFile() || !File.open(QIODevice::ReadOnly)) {
-    const QString Reason = QFileInfo(FileName).isDir()
-                               ? QString::fromLocal8Bit(std::strerror(EISDIR))
-                               : SystemReason(File);
-    throw EFOpenError(QFileInfo(FileName).absoluteFilePath(), Reason);
-  }
+  if (!File.open(QIODevice::ReadOnly)) throw EFOpenError(FullPath(FileName), SystemReason(File));
   return DecodeText(File.readAll());
 }
 
 void WriteTextFile(const QString& FileName, const QString& Text) {
-  const QString FullPath = QFileInfo(FileName).absoluteFilePath();
-  if (QFileInfo(FileName).isDir())
-    throw EFCreateError(FullPath, QString::fromLocal8Bit(std::strerror(EISDIR)));
+  if (QFileInfo(FileName).isDir()) throw EFCreateError(FullPath(FileName), IsADirectory());
   QSaveFile File(FileName);
   errno = 0;
-  if (!File.open(QIODevice::WriteOnly)) throw EFCreateError(FullPath, SystemReason(File));
+  if (!File.open(QIODevice::WriteOnly)) throw EFCreateError(FullPath(FileName), SystemReason(File));
   const QByteArray Bytes = EncodeAnsi(Text);
   errno = 0;
   if (File.write(Bytes) != Bytes.size() || !File.commit())
-    throw EFCreateError(FullPath, SystemReason(File));
+    throw EFCreateError(FullPath(FileName), SystemReason(File));
 }

@@ -9,8 +9,8 @@
 /** FF FE UTF-16LE, FE FF UTF-16BE, EF BB BF UTF-8 (the mark skipped), else the ANSI code
     page; bytes that are not valid UTF-8 are read as Windows-1252 so that none is lost. */
 QString DecodeText(const QByteArray& Bytes);
-/** The text in the ANSI code page without a mark; a text the code page cannot hold is
-    written as UTF-8 with a mark instead of losing characters. */
+/** The text in the ANSI code page without a mark. A text the code page cannot hold (on Linux,
+    one with a lone surrogate) comes back as UTF-16LE with its mark instead of losing any. */
 QByteArray EncodeAnsi(const QString& Text);
 /** The decoded contents of a file; EFOpenError when it cannot be read. */
 QString ReadTextFile(const QString& FileName);
