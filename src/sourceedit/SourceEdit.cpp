@@ -1,0 +1,68 @@
+/** @file SourceEdit.cpp
+ ** Construction and destruction of the syntax-colouring editor, its reaction to a font
+ ** change, and drawing through the syntax ranges. **/
+#include "sourceedit/SourceEdit.h"
+
+#include "editor/SelectionRange.h"
+
+TSourceEdit::TSourceEdit(TComponent* AOwner)
+    : TMemoComponent(AOwner), FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)) {}
+
+TSourceEdit::~TSourceEdit() {
+  // Nothing torn down from here on may start a rebuild.
+  FSyntaxColoring->FUpdateDebth = 100;
+  // The ranges unlink themselves through this editor, which is gone before the inherited
+  // destruction frees the tracked ranges.
+  ClearSyntaxRanges();
+  FSyntaxColoring.reset();
+}
+
+void TSourceEdit::HandleFontChanged() {
+  TMemoComponent::HandleFontChanged();
+  if (FSyntaxColoring) FSyntaxColoring->ColoringChange();
+}
+
+void TSourceEdit::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items) {
+  if (!FSyntaxColoring->Enabled()) {
+    TMemoComponent::GetFormattedRanges(Range, Items);
+    return;
+  }
+  auto NewPiece = [&](int A, int B, const TFont* Font, TColor Color) {
+    auto* Piece = new TFormattedRange;
+    Piece->SetEditor(this);
+    Piece->FreeWhenDone = true;
+    Piece->SetRStart(A);
+    Piece->SetREnd(B);
+    Piece->SetFont(Font);
+    Piece->SetColor(Color);
+    Items.push_back(Piece);
+    return Piece;
+  };
+  // A whole range goes to the painter as it is; a cut one as a copy of the part.
+  auto AppendPart = [&](TSyntaxRange* S, int A, int B) {
+    if (A == S->RStart() && B == S->REnd())
+      Items.push_back(S);
+    else
+      NewPiece(A, B, S->Font(), Color());
+  };
+  const TSelectionRange& Sel = *Selection();
+  const bool Selected = !Sel.Hidden() && Sel.RLength() > 0;
+  SyntaxStartRange = SyntaxRangeAtPosWithTip(Range->RStart(), SyntaxStartRange);
+  int Last = Range->RStart() - 1;
+  while (SyntaxStartRange && SyntaxStartRange->RStart() <= Range->REnd()) {
+    TSyntaxRange* S = SyntaxStartRange;
+    int A = std::max(S->RStart(), Last + 1);
+    if (Selected) {
+      const int BeforeSel = std::min({Sel.RStart() - 1, Range->REnd(), S->REnd()});
+      if (A <= BeforeSel) AppendPart(S, A, BeforeSel);
+      const int A2 = std::max({Sel.RStart(), Range->RStart(), S->RStart()});
+      const int B2 = std::min({Sel.REnd(), Range->REnd(), S->REnd()});
+      if (A2 <= B2) NewPiece(A2, B2, S->Font(), clHighlight)->Font()->SetColor(clHighlightText);
+      A = std::max({Sel.REnd() + 1, Range->RStart(), S->RStart()});
+    }
+    const int B = std::min(S->REnd(), Range->REnd());
+    if (A <= B) AppendPart(S, A, B);
+    Last = B;
+    SyntaxStartRange = S->NextRange();
+  }
+}

@@ -1,0 +1,89 @@
+/** @file SourceEdit.h
+ ** The syntax-colouring editor: the editor control with a chain of syntax ranges over its
+ ** whole text, rescanned around every edit, drawn through, and automatic indentation. **/
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor/MemoComponent.h"
+#include "sourceedit/SyntaxColoring.h"
+#include "sourceedit/SyntaxRanges.h"
+
+/** A syntax range as a test or a debugger sees it. */
+struct TDebuggableRange {
+  int RStart = 0;
+  int REnd = 0;
+  QString Text;
+  QString ClassName;
+};
+using TDebuggableRanges = std::vector<TDebuggableRange>;
+
+class TSourceEdit : public TMemoComponent {
+ public:
+  explicit TSourceEdit(TComponent* AOwner = nullptr);
+  ~TSourceEdit() override;
+  QString ClassName() const override { return QStringLiteral("TSourceEdit"); }
+
+  TSyntaxColoring* SyntaxColoring() const { return FSyntaxColoring.get(); }
+  /** Copies Value into the editor's own definition. */
+  void SetSyntaxColoring(const TSyntaxColoring* Value) { FSyntaxColoring->Assign(Value); }
+  bool AutoIndent() const { return FAutoIndent; }
+  void SetAutoIndent(bool Value) { FAutoIndent = Value; }
+  bool AutoIndentIncrease() const { return FAutoIndentIncrease; }
+  void SetAutoIndentIncrease(bool Value) { FAutoIndentIncrease = Value; }
+  QChar AutoIndentIncreaseStart() const { return FAutoIndentIncreaseStart; }
+  void SetAutoIndentIncreaseStart(QChar Value) { FAutoIndentIncreaseStart = Value; }
+  QChar AutoIndentIncreaseEnd() const { return FAutoIndentIncreaseEnd; }
+  void SetAutoIndentIncreaseEnd(QChar Value) { FAutoIndentIncreaseEnd = Value; }
+  TSyntaxRange* FirstSyntaxRange() const { return FFirstSyntaxRange; }
+  void SetFirstSyntaxRange(TSyntaxRange* Value) { FFirstSyntaxRange = Value; }
+  TSyntaxRange* LastSyntaxRange() const { return FLastSyntaxRange; }
+  void SetLastSyntaxRange(TSyntaxRange* Value) { FLastSyntaxRange = Value; }
+
+  // The scanner.
+  virtual void RebuildSyntaxRanges();
+  virtual void ScanSyntaxRanges(TCustomRange* Range);
+  void DoTextReplaced(int Start, int OldLength, int NewLength) override;
+  void DoReplaceFinished() override;
+
+  // The chain.
+  virtual void ClearSyntaxRanges();
+  /** Frees the old ranges that NewRange covers, from Cursor on; Cursor is left on the first
+      old range wholly after NewRange. True when the last one freed ended like NewRange. */
+  virtual bool RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor);
+  virtual TSyntaxRange* FirstBrokenSyntaxRange() const;
+  virtual TSyntaxRange* FirstOverlappingSyntaxRange() const;
+  virtual void GetDebuggableRanges(TDebuggableRanges& Ranges) const;
+  /** The first range that ends at or after RangePos. */
+  virtual TSyntaxRange* SyntaxRangeAtPos(int RangePos) const;
+  /** The same range, looked for from Tip. */
+  virtual TSyntaxRange* SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const;
+  /** The OnOverwrite handler of every syntax range: an edit removed all its characters. */
+  void SyntaxRangeOverwritten(TObject* Sender);
+
+  void GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items) override;
+  void HandleKeyPress(QChar& Key) override;
+
+  /** Where the last formatted-range request stopped: the next one starts looking there. */
+  TSyntaxRange* SyntaxStartRange = nullptr;
+  /** After a scan, the first range whose parenthesis level is recomputed. */
+  TSyntaxRange* LastPRange = nullptr;
+  /** During an edit, the region that is rescanned and then redrawn. */
+  std::unique_ptr<TCustomRange> LastCRange;
+
+ protected:
+  void HandleFontChanged() override;
+
+ private:
+  void UpdateParenthesisLevelsAfterEdit();
+  QString IndentationAtSelection() const;
+
+  bool FAutoIndent = true;
+  std::unique_ptr<TSyntaxColoring> FSyntaxColoring;
+  TSyntaxRange* FFirstSyntaxRange = nullptr;
+  TSyntaxRange* FLastSyntaxRange = nullptr;
+  bool FAutoIndentIncrease = false;
+  QChar FAutoIndentIncreaseStart = u'{';
+  QChar FAutoIndentIncreaseEnd = u'}';
+};

@@ -1,0 +1,70 @@
+/** @file SyntaxChain.cpp
+ ** The editor's chain of syntax ranges: clearing it, replacing old ranges by new ones,
+ ** finding the range at a position, and the checks that it tiles the text. **/
+#include "sourceedit/SourceEdit.h"
+
+void TSourceEdit::ClearSyntaxRanges() {
+  // Each range unlinks itself as it goes.
+  while (FLastSyntaxRange)
+    delete FLastSyntaxRange;
+}
+
+bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor) {
+  // No cursor means NewRange was linked after the last range. Walking back from NewRange
+  // finds the same place as a walk from the first range, without visiting the whole chain.
+  if (!Cursor) Cursor = NewRange;
+  while (Cursor && (Cursor->RStart() > NewRange->RStart() || Cursor == NewRange))
+    Cursor = Cursor->PrevRange();
+  if (!Cursor) Cursor = FFirstSyntaxRange;
+  while (Cursor && (Cursor->RStart() < NewRange->RStart() || Cursor == NewRange))
+    Cursor = Cursor->NextRange();
+  if (!Cursor && NewRange != FLastSyntaxRange) Cursor = FLastSyntaxRange;
+
+  bool Result = false;
+  while (Cursor && Cursor != NewRange &&
+         !(Cursor->RStart() > NewRange->REnd() && Cursor->REnd() > NewRange->REnd())) {
+    Result = Cursor->EqualEndingsWith(NewRange);
+    TSyntaxRange* Covered = Cursor;
+    Cursor = Cursor->NextRange();
+    delete Covered;
+  }
+  return Result;
+}
+
+void TSourceEdit::SyntaxRangeOverwritten(TObject* Sender) {
+  delete Sender;
+}
+
+TSyntaxRange* TSourceEdit::SyntaxRangeAtPos(int RangePos) const {
+  return SyntaxRangeAtPosWithTip(RangePos, nullptr);
+}
+
+TSyntaxRange* TSourceEdit::SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const {
+  TSyntaxRange* Range = Tip;
+  while (Range && Range->REnd() >= RangePos)
+    Range = Range->PrevRange();
+  if (!Range) Range = FFirstSyntaxRange;
+  while (Range && Range->REnd() < RangePos)
+    Range = Range->NextRange();
+  return Range;
+}
+
+TSyntaxRange* TSourceEdit::FirstBrokenSyntaxRange() const {
+  if (!FFirstSyntaxRange) return nullptr;
+  if (FFirstSyntaxRange->RStart() != 1) return FFirstSyntaxRange;
+  if (FLastSyntaxRange->REnd() != TextLength()) return FLastSyntaxRange;
+  for (TSyntaxRange* Range = FFirstSyntaxRange; Range->NextRange(); Range = Range->NextRange())
+    if (Range->NextRange()->RStart() != Range->REnd() + 1) return Range;
+  return nullptr;
+}
+
+TSyntaxRange* TSourceEdit::FirstOverlappingSyntaxRange() const {
+  for (TSyntaxRange* Range = FFirstSyntaxRange; Range; Range = Range->NextRange())
+    if (Range->NextRange() && Range->NextRange()->RStart() <= Range->REnd()) return Range;
+  return nullptr;
+}
+
+void TSourceEdit::GetDebuggableRanges(TDebuggableRanges& Ranges) const {
+  for (TSyntaxRange* Range = FFirstSyntaxRange; Range; Range = Range->NextRange())
+    Ranges.push_back({Range->RStart(), Range->REnd(), Range->Text(), Range->ClassName()});
+}

@@ -1,0 +1,148 @@
+/** @file SyntaxRanges.cpp
+ ** Linking and unlinking syntax ranges, their fonts, their endings and their parenthesis
+ ** levels. **/
+#include "sourceedit/SyntaxRanges.h"
+
+#include "sourceedit/SourceEdit.h"
+
+TSyntaxRange::TSyntaxRange(TCollection* Collection)
+    : TCustomFormattedRange(Collection), FSourceEdit(dynamic_cast<TSourceEdit*>(Editor())) {}
+
+TSyntaxRange::~TSyntaxRange() {
+  TSourceEdit* E = FSourceEdit;
+  if (E && E->SyntaxStartRange == this) E->SyntaxStartRange = nullptr;
+  if (FPrevRange)
+    FPrevRange->FNextRange = FNextRange;
+  else if (E && E->FirstSyntaxRange() == this)
+    E->SetFirstSyntaxRange(FNextRange);
+  if (FNextRange)
+    FNextRange->FPrevRange = FPrevRange;
+  else if (E && E->LastSyntaxRange() == this)
+    E->SetLastSyntaxRange(FPrevRange);
+}
+
+TColor TSyntaxRange::Color() const {
+  return Editor() ? Editor()->Color() : clWindow;
+}
+
+void TSyntaxRange::CalcParenthesisLevel() {
+  FParenthesisLevel = LevelAfterPrevious();
+}
+
+bool TSyntaxRange::RemoveOverlapped(TSyntaxRange*& Cursor) {
+  return FSourceEdit ? FSourceEdit->RemoveOverlappedRanges(this, Cursor) : false;
+}
+
+bool TSyntaxRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  return REnd() == Range->REnd();
+}
+
+bool TSyntaxRange::EqualEndings(const TSyntaxRange* Range1, const TSyntaxRange* Range2) {
+  return Range1 && Range2 && Range1->EqualEndingsWith(Range2);
+}
+
+TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeClass RangeClass,
+                                              TSourceEdit* Editor) {
+  if (!Editor) return nullptr;
+  TSyntaxRange* New = RangeClass(Editor->TrackedRanges());
+  New->OnOverwrite = [Editor](TObject* Sender) { Editor->SyntaxRangeOverwritten(Sender); };
+  New->FNextRange = Range;
+  New->FPrevRange = Range ? Range->FPrevRange : Editor->LastSyntaxRange();
+  if (New->FPrevRange)
+    New->FPrevRange->FNextRange = New;
+  else
+    Editor->SetFirstSyntaxRange(New);
+  if (Range)
+    Range->FPrevRange = New;
+  else
+    Editor->SetLastSyntaxRange(New);
+  return New;
+}
+
+TSyntaxRange* TSyntaxRange::InsertBefore(TSyntaxRangeClass RangeClass) {
+  return InsertRangeBefore(this, RangeClass, FSourceEdit);
+}
+
+TSyntaxRange* TSyntaxRange::InsertAfter(TSyntaxRangeClass RangeClass) {
+  return InsertRangeBefore(FNextRange, RangeClass, FSourceEdit);
+}
+
+TFont* TNormalTextRange::Font() const {
+  return Editor() ? Editor()->Font() : nullptr;
+}
+
+bool TNormalTextRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  return dynamic_cast<const TNormalTextRange*>(Range) && TSyntaxRange::EqualEndingsWith(Range);
+}
+
+TFont* TCustomStyleRange::Font() const {
+  return FStyle ? FStyle->Font() : nullptr;
+}
+
+bool TCustomStyleRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  auto* Other = dynamic_cast<const TCustomStyleRange*>(Range);
+  return Other && TSyntaxRange::EqualEndingsWith(Range) && Other->FStyle == FStyle;
+}
+
+TFont* TWordListRange::Font() const {
+  return FWordList ? FWordList->Font() : nullptr;
+}
+
+bool TWordListRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  auto* Other = dynamic_cast<const TWordListRange*>(Range);
+  return Other && TSyntaxRange::EqualEndingsWith(Range) && Other->FWordList == FWordList;
+}
+
+namespace {
+// Symbols, numbers and parentheses draw in the definition's font while colouring is on.
+TFont* ColoringFont(const TSourceEdit* E, TFont* (TSyntaxColoring::*Derived)() const) {
+  if (!E) return nullptr;
+  const TSyntaxColoring& Coloring = *E->SyntaxColoring();
+  return Coloring.Enabled() ? (Coloring.*Derived)() : E->Font();
+}
+}  // namespace
+
+TFont* TSymbolRange::Font() const {
+  return ColoringFont(SourceEdit(), &TSyntaxColoring::SymbolFont);
+}
+
+bool TSymbolRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  auto* Other = dynamic_cast<const TSymbolRange*>(Range);
+  return Other && TSyntaxRange::EqualEndingsWith(Range) && Other->FSymbol == FSymbol;
+}
+
+TFont* TNumberRange::Font() const {
+  return ColoringFont(SourceEdit(), &TSyntaxColoring::NumberFont);
+}
+
+bool TNumberRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  auto* Other = dynamic_cast<const TNumberRange*>(Range);
+  return Other && TSyntaxRange::EqualEndingsWith(Range) && Other->FNumber == FNumber;
+}
+
+TFont* TParenthesisRange::Font() const {
+  TFont* Result = ColoringFont(SourceEdit(), &TSyntaxColoring::ParenthesisFont);
+  if (Result && SourceEdit()->SyntaxColoring()->Enabled())
+    Result->SetColor(SourceEdit()->SyntaxColoring()->GetParenthesisColor(ParenthesisLevel() - 1));
+  return Result;
+}
+
+bool TParenthesisRange::EqualEndingsWith(const TSyntaxRange* Range) const {
+  auto* Other = dynamic_cast<const TParenthesisRange*>(Range);
+  return Other && TSyntaxRange::EqualEndingsWith(Range) && Other->FStyle == FStyle;
+}
+
+void TParenthesisRange::CalcParenthesisLevel() {
+  const int Level = LevelAfterPrevious();
+  SetParenthesisLevel(FStyle == TParenthesisStyle::psOpening ? Level + 1 : Level);
+}
+
+int TParenthesisRange::NextParenthesisLevel() const {
+  return FStyle == TParenthesisStyle::psClosing ? ParenthesisLevel() - 1 : ParenthesisLevel();
+}
+
+void TParenthesisRange::UpdateParenthesisLevel() {
+  const int Old = ParenthesisLevel();
+  CalcParenthesisLevel();
+  if (ParenthesisLevel() != Old) DrawRange();
+}

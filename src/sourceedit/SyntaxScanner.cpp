@@ -1,0 +1,333 @@
+/** @file SyntaxScanner.cpp
+ ** The incremental scanner: one left-to-right pass that groups characters into segments of
+ ** one kind, turns each finished segment into syntax ranges in place of the old ones, and
+ ** stops once, past the change, a new range ends exactly like an old one. **/
+#include "editor/SelectionRange.h"
+#include "editor/VisibleRange.h"
+#include "sourceedit/SourceEdit.h"
+
+namespace {
+bool IsWordChar(QChar C) {
+  const char16_t U = C.unicode();
+  return (U >= u'0' && U <= u'9') || (U >= u'a' && U <= u'z') || (U >= u'A' && U <= u'Z') ||
+         U == u'_';
+}
+bool IsTokenChar(QChar C) {
+  return IsWordChar(C) || C == u'#' || C == u'$';
+}
+bool IsNumberStart(QChar C) {
+  return (C >= u'0' && C <= u'9') || C == u'#' || C == u'$';
+}
+bool IsParenthesisChar(QChar C) {
+  return C == u'(' || C == u')';
+}
+bool IsSymbolChar(QChar C) {
+  return C.unicode() <= 255 && QStringView(u"!\"#%&'()*+,-./:;<=>?@[\\]^{|}~").contains(C);
+}
+
+/** The editor's text read in chunks, so that looking ahead at every position copies nothing. */
+class TTextWindow {
+ public:
+  explicit TTextWindow(const TMemoComponent& Editor)
+      : Editor(Editor), Length(Editor.TextLength()) {}
+
+  /** Up to Count characters from the 1-based Pos, cut to the text. */
+  QStringView Mid(int Pos, int Count) {
+    if (Pos < 1) return QStringView();
+    const int End = std::min(Pos + Count, Length + 1);
+    if (Pos < Start || End > Start + Chunk.size()) {
+      Start = Pos;
+      Chunk = Editor.TextRange(Pos, std::max(Count, ChunkSize));
+    }
+    return QStringView(Chunk).mid(Pos - Start, std::max(End - Pos, 0));
+  }
+  QChar At(int Pos) {
+    const QStringView View = Mid(Pos, 1);
+    return View.isEmpty() ? QChar() : View[0];
+  }
+
+ private:
+  static constexpr int ChunkSize = 4096;
+  const TMemoComponent& Editor;
+  const int Length;
+  QString Chunk;
+  int Start = 1;
+};
+
+enum class TSegmentKind { skNormal, skSymbol, skParenthesis, skCustomStyle };
+
+// Custom styles are tried on this many characters from each position.
+constexpr int StyleLookahead = 20;
+
+class TSyntaxScan {
+ public:
+  TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TSyntaxRange* Tip)
+      : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()) {
+    Cursor = E.SyntaxRangeAtPosWithTip(R.RStart() - 1, Tip);
+    if (Cursor && Cursor->RStart() < R.RStart()) R.SetRStart(Cursor->RStart());
+    if (!Cursor) R.SetRStart(1);
+    I = R.RStart();
+    SegStart = I;
+  }
+
+  /** Scans until the new ranges meet the old chain again, or to the end of the text. */
+  void Run() {
+    const TCustomStyles& Styles = *E.SyntaxColoring()->CustomStyles();
+    while (I <= Length) {
+      if (I > R.REnd() + 2 && Resync && !Hold) break;
+      Resync = false;
+      Hold = false;
+      TCustomStyle* F = Styles.FindStyle(Text.Mid(I, StyleLookahead));
+      if (Kind == TSegmentKind::skCustomStyle && Style &&
+          ((F == Style && Style->Switchable()) || F == Style->DontSwitchTo1() ||
+           F == Style->DontSwitchTo2()))
+        F = nullptr;
+      if (InSwitchableStyle() && !F && !EndTextAt(I)) {
+        Hold = true;
+        Advance(1);
+        continue;
+      }
+      if (F) {
+        SwitchSegment(TSegmentKind::skCustomStyle);
+        Style = F;
+        if (F->Switchable()) {
+          Hold = true;
+          Advance(1);
+          continue;
+        }
+        I = StyleEnd(*F);
+        SegLength = I - SegStart;
+        SwitchSegment(TSegmentKind::skNormal);
+        continue;
+      }
+      if (InSwitchableStyle()) {
+        // A line break ends the style together with its LF.
+        Advance(Style->EndText() == u"\r" ? 2 : static_cast<int>(Style->EndText().size()));
+        SwitchSegment(TSegmentKind::skNormal);
+        continue;
+      }
+      const QChar C = Text.At(I);
+      if (IsParenthesisChar(C))
+        SwitchSegment(TSegmentKind::skParenthesis);
+      else if (IsSymbolChar(C))
+        SwitchSegment(TSegmentKind::skSymbol);
+      else
+        SwitchSegment(TSegmentKind::skNormal);
+      Advance(1);
+    }
+    R.SetREnd(I - 1);
+    // Stopped early, the pending characters are still covered by the old ranges after them.
+    if (I > Length) FlushSegment();
+  }
+
+  TSyntaxRange* Position() const { return Cursor; }
+
+ private:
+  bool InSwitchableStyle() const {
+    return Kind == TSegmentKind::skCustomStyle && Style && Style->Switchable();
+  }
+
+  void Advance(int Count) {
+    SegLength += Count;
+    I += Count;
+  }
+
+  // The style's end text stands at Pos and is not escaped.
+  bool EndTextAt(int Pos) {
+    const QString End = Style->EndText();
+    const QString Ignore = Style->IgnoreChar();
+    if (Text.Mid(Pos, static_cast<int>(End.size())) != End) return false;
+    return Ignore.isEmpty() || Text.At(Pos - 1) != Ignore[0];
+  }
+
+  // The first position after a style that is not switchable, starting at I: the next end
+  // text not right after the escape character, the LF of a CR end text included; the end
+  // of the text when there is none.
+  int StyleEnd(const TCustomStyle& S) {
+    const QString End = S.EndText();
+    const QString Ignore = S.IgnoreChar();
+    const int B = static_cast<int>(S.BeginText().size());
+    const int N = static_cast<int>(End.size());
+    int Pos = I;
+    int Found = 0;
+    for (;;) {
+      const int From = Pos + B;
+      const int At = N > 0 ? E.FindText(End, From) : 0;
+      Found = At > 0 ? At - From + 1 : 0;
+      Pos = Pos + B + Found + N - 2;
+      if (Found < 1 || Pos <= N) break;
+      if (Ignore.isEmpty() || Text.At(Pos - N) != Ignore[0]) break;
+    }
+    if (End == u"\r") ++Pos;
+    if (Found < 1 || Pos <= N || Pos > Length) Pos = Length;
+    return Pos + 1;
+  }
+
+  void SwitchSegment(TSegmentKind NewKind) {
+    if (NewKind == Kind && NewKind != TSegmentKind::skParenthesis &&
+        NewKind != TSegmentKind::skCustomStyle)
+      return;
+    FlushSegment();
+    SegStart = I;
+    SegLength = 0;
+    Kind = NewKind;
+  }
+
+  template <class T>
+  T* NewRange(int Start, int End) {
+    T* Range = TSyntaxRange::NewRangeInsertedBefore<T>(Cursor, &E);
+    Range->SetRStart(Start);
+    Range->SetREnd(End);
+    return Range;
+  }
+
+  void Place(TSyntaxRange* Range) { Resync = Range->RemoveOverlapped(Cursor); }
+
+  void FlushSegment() {
+    if (SegLength <= 0) return;
+    const int End = SegStart + SegLength - 1;
+    switch (Kind) {
+      case TSegmentKind::skSymbol: {
+        auto* Range = NewRange<TSymbolRange>(SegStart, End);
+        Range->SetSymbol(Range->Text());
+        Place(Range);
+        break;
+      }
+      case TSegmentKind::skParenthesis: {
+        auto* Range = NewRange<TParenthesisRange>(SegStart, End);
+        const QChar C = Text.At(SegStart);
+        Range->SetStyle(C == u')' || C == u']' || C == u'}' ? TParenthesisStyle::psClosing
+                                                            : TParenthesisStyle::psOpening);
+        Place(Range);
+        break;
+      }
+      case TSegmentKind::skCustomStyle: {
+        auto* Range = NewRange<TCustomStyleRange>(SegStart, End);
+        Range->SetStyle(Style);
+        Place(Range);
+        break;
+      }
+      case TSegmentKind::skNormal:
+        FlushNormalText();
+        break;
+    }
+  }
+
+  // Normal text splits into words: numbers and words of a list get ranges of their own,
+  // the rest stays normal text.
+  void FlushNormalText() {
+    const TWordLists& Lists = *E.SyntaxColoring()->WordLists();
+    const int SegEnd = SegStart + SegLength;
+    int Pending = SegStart;
+    int WordStart = SegStart;
+    int WordLength = 0;
+    for (int J = SegStart; J <= SegEnd; ++J) {
+      if (J < SegEnd && IsTokenChar(Text.At(J))) {
+        if (WordLength == 0) WordStart = J;
+        ++WordLength;
+        continue;
+      }
+      if (WordLength > 0) {
+        const QString Word = Text.Mid(WordStart, WordLength).toString();
+        if (IsNumberStart(Word[0])) {
+          FlushNormal(Pending, WordStart - 1);
+          auto* Range = NewRange<TNumberRange>(WordStart, J - 1);
+          Range->SetNumber(Word);
+          Place(Range);
+          Pending = J;
+        } else if (TWordList* List = Lists.FindList(Word)) {
+          FlushNormal(Pending, WordStart - 1);
+          auto* Range = NewRange<TWordListRange>(WordStart, J - 1);
+          Range->SetWordList(List);
+          Place(Range);
+          Pending = J;
+        }
+        WordLength = 0;
+      }
+      if (J == SegEnd) FlushNormal(Pending, J - 1);
+    }
+  }
+
+  void FlushNormal(int Start, int End) {
+    if (Start <= End) Place(NewRange<TNormalTextRange>(Start, End));
+  }
+
+  TSourceEdit& E;
+  TCustomRange& R;
+  TTextWindow Text;
+  const int Length;
+  int I = 1;
+  int SegStart = 1;
+  int SegLength = 0;
+  TSegmentKind Kind = TSegmentKind::skNormal;
+  TCustomStyle* Style = nullptr;
+  TSyntaxRange* Cursor = nullptr;
+  bool Resync = false;
+  bool Hold = false;
+};
+}  // namespace
+
+void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
+  if (FSyntaxColoring->FUpdateDebth != 0) return;
+  if (!FSyntaxColoring->Enabled() || TextLength() == 0) {
+    ClearSyntaxRanges();
+    return;
+  }
+  ++FSyntaxColoring->FUpdateDebth;
+  // Any range is as good a starting point as the first while the chain is in text order;
+  // the painter's hint or the end of the chain is usually near the edit.
+  TSyntaxScan Scan(*this, *Range, SyntaxStartRange ? SyntaxStartRange : FLastSyntaxRange);
+  Scan.Run();
+  LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
+                                       Scan.Position() ? Scan.Position() : FLastSyntaxRange);
+  --FSyntaxColoring->FUpdateDebth;
+}
+
+void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {
+  TMemoComponent::DoTextReplaced(Start, OldLength, NewLength);
+  LastPRange = nullptr;
+  auto Changed = std::make_unique<TMCRange>();
+  Changed->SetEditor(this);
+  Changed->SetRStart(Start);
+  Changed->SetRLength(NewLength);
+  LastCRange = std::move(Changed);
+  ScanSyntaxRanges(LastCRange.get());
+}
+
+void TSourceEdit::DoReplaceFinished() {
+  TMemoComponent::DoReplaceFinished();
+  if (!LastCRange) return;
+  UpdateParenthesisLevelsAfterEdit();
+  LastCRange->DrawRange();
+  LastCRange.reset();
+}
+
+void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
+  const int ScannedEnd = LastCRange->REnd();
+  for (; LastPRange; LastPRange = LastPRange->NextRange()) {
+    if (LastPRange->REnd() <= ScannedEnd) {
+      LastPRange->CalcParenthesisLevel();
+      continue;
+    }
+    // Past the rescanned region each range's level follows from its predecessor's as it
+    // did before the edit: once one keeps its level, every one after it does too.
+    const int Old = LastPRange->ParenthesisLevel();
+    LastPRange->UpdateParenthesisLevel();
+    if (LastPRange->ParenthesisLevel() == Old) {
+      LastPRange = nullptr;
+      break;
+    }
+  }
+}
+
+void TSourceEdit::RebuildSyntaxRanges() {
+  if (TextLength() == 0) return;
+  Selection()->HideCaret();
+  ClearSyntaxRanges();
+  ScanSyntaxRanges(WholeText());
+  for (; LastPRange; LastPRange = LastPRange->NextRange())
+    LastPRange->CalcParenthesisLevel();
+  VisibleRange()->DrawRange();
+  Selection()->UpdateCaretPos();
+  Selection()->ShowCaret();
+}

@@ -1,0 +1,129 @@
+// Random edits of Yorel-like text: after every edit the chain tiles the text, and every
+// character has the same kind, list or style and parenthesis level as after a rebuild.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <typeinfo>
+
+#include "SourceEditFixture.h"
+#include "editor/SelectionRange.h"
+
+namespace {
+const QStringList Fragments = {
+    "/*",   "*/",    "//",  "'",        "\\'",     "#",       "(",  ")",   "\r\n", " ",
+    "\t",   "mov",   "eax", "MOV",      "if",      "byte",    "st", "mm1", "nil",  "fadd",
+    "emms", "12",    "$A",  "0FFh",     ",",       ";",       ":=", "[",   "]",    "{",
+    "}",    ".",     "Ж",   "x",        "_a",      "\\",      "*",  "/",   "#x ",  "'a'",
+    "1.5",  "while", "ecx", "// c\r\n", "/* b */", "push ebx"};
+
+class TRandomEdits {
+ public:
+  explicit TRandomEdits(unsigned Seed) : Random(Seed) {}
+
+  int Below(int N) { return std::uniform_int_distribution<int>(0, N - 1)(Random); }
+  const QString& Fragment() { return Fragments[Below(Fragments.size())]; }
+
+  QString Source(int Pieces) {
+    QString Text;
+    for (int I = 0; I < Pieces; ++I)
+      Text += Fragment() + (Below(3) == 0 ? QStringLiteral(" ") : QString());
+    return Text;
+  }
+
+  /** One edit of the kind a user makes: typing, deleting, pasting, undo or redo. */
+  void Edit(TSourceEdit& E) {
+    const int Length = E.TextLength();
+    const int Start = Below(Length + 1);
+    const int Kind = Below(20);
+    if (Kind == 0) {
+      E.Undo();
+      return;
+    }
+    if (Kind == 1) {
+      E.Redo();
+      return;
+    }
+    E.SetSelStart(Start);
+    const int Removed = Kind < 8 || Length > 600 ? Below(std::min(6, Length - Start) + 1) : 0;
+    E.SetSelLength(Removed);
+    if (Kind < 5 && Removed > 0) {
+      E.Selection()->SetText(QString());
+    } else if (Kind < 16) {
+      E.Selection()->SetText(Fragment());
+    } else {
+      E.Selection()->SetText(Source(1 + Below(8)));
+    }
+  }
+
+ private:
+  std::mt19937 Random;
+};
+
+int AttributeOf(const TSyntaxRange& R) {
+  if (auto* W = dynamic_cast<const TWordListRange*>(&R)) return W->WordList()->Index();
+  if (auto* S = dynamic_cast<const TCustomStyleRange*>(&R)) return S->Style()->Index();
+  return -1;
+}
+
+bool SameKind(const TSyntaxRange& A, const TSyntaxRange& B) {
+  return typeid(A) == typeid(B) && AttributeOf(A) == AttributeOf(B) &&
+         A.ParenthesisLevel() == B.ParenthesisLevel();
+}
+
+std::string KindOf(const TSyntaxRange& R) {
+  return QStringLiteral("%1 %2 level %3")
+      .arg(R.ClassName())
+      .arg(AttributeOf(R))
+      .arg(R.ParenthesisLevel())
+      .toStdString();
+}
+
+/** Every character lies in ranges of the same kind in both chains, which tile one text;
+    walked a run of characters at a time, since boundaries within a run may differ. */
+testing::AssertionResult SameCharacterKinds(const TSourceEdit& Got, const TSourceEdit& Expected) {
+  const TSyntaxRange* A = Got.FirstSyntaxRange();
+  const TSyntaxRange* B = Expected.FirstSyntaxRange();
+  for (int Pos = 1; A && B;) {
+    if (!SameKind(*A, *B))
+      return testing::AssertionFailure()
+             << "at " << Pos << ": " << KindOf(*A) << ", rebuilt " << KindOf(*B) << " near \""
+             << Got.TextRange(std::max(Pos - 20, 1), 40).toStdString() << "\"";
+    Pos = std::min(A->REnd(), B->REnd()) + 1;
+    if (A->REnd() < Pos) A = A->NextRange();
+    if (B->REnd() < Pos) B = B->NextRange();
+  }
+  if (A || B) return testing::AssertionFailure() << "the chains end at different places";
+  return testing::AssertionSuccess();
+}
+
+TSyntaxRange* FirstEmptyRange(const TSourceEdit& E) {
+  for (TSyntaxRange* R = E.FirstSyntaxRange(); R; R = R->NextRange())
+    if (R->RLength() <= 0) return R;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(ScannerRandom, EditsLeaveTheChainARebuildWouldGiveCharacterByCharacter) {
+  for (unsigned Seed : {1u, 2u, 3u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    TRandomEdits Edits(Seed);
+    // Without a window nothing is drawn, which keeps thousands of steps quick.
+    TSourceEdit E;
+    TSourceEdit Rebuilt;
+    LoadStoredSettings(E, YorelEditorSettings);
+    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    E.SetText(Edits.Source(60));
+    for (int Step = 1; Step <= 2000; ++Step) {
+      Edits.Edit(E);
+      ASSERT_EQ(E.FirstBrokenSyntaxRange(), nullptr) << "step " << Step;
+      ASSERT_EQ(E.FirstOverlappingSyntaxRange(), nullptr) << "step " << Step;
+      ASSERT_EQ(FirstEmptyRange(E), nullptr) << "step " << Step;
+      // The text arrives while an update is open; its end rebuilds the chain.
+      Rebuilt.SyntaxColoring()->BeginUpdate();
+      Rebuilt.SetText(E.Text());
+      Rebuilt.SyntaxColoring()->EndUpdate();
+      ASSERT_TRUE(SameCharacterKinds(E, Rebuilt)) << "step " << Step;
+    }
+  }
+}
