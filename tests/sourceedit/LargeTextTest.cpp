@@ -1,6 +1,6 @@
 // A quarter of a mebibyte of Yorel source: the chain tiles it after loading, after opening a
-// comment at the top that hides the rest, after closing it again, and after loading over it. The
-// times are printed for reading, never checked.
+// comment at the top that hides the rest, after closing it again, after loading over it and
+// after typing in the middle. The times are printed for reading, never checked.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -55,7 +55,7 @@ void ExpectTiles(const TSourceEdit& E) {
 }
 }  // namespace
 
-TEST(LargeText, StaysTiledThroughLoadsAndRescansOfTheWhole) {
+TEST(LargeText, StaysTiledThroughLoadsRescansOfTheWholeAndTyping) {
   const QString Source = YorelSource(1 << 18);
   TYorelEdit E;
   const qint64 Load = Milliseconds([&] { E.Lines()->SetText(Source); });
@@ -75,7 +75,17 @@ TEST(LargeText, StaysTiledThroughLoadsAndRescansOfTheWhole) {
   ExpectTiles(E);
   EXPECT_EQ(ChainLength(E), Ranges);
 
+  const int Middle = E.TextLength() / 2;
+  E.SetSelStart(Middle);
+  const QString Typed = QStringLiteral("mov eax, (1)\r");
+  const qint64 Typing = Milliseconds([&] {
+    for (QChar Key : Typed)
+      E.HandleKeyPress(Key);
+  });
+  ExpectTiles(E);
+
   std::cout << "256 KiB, " << Ranges << " ranges: load " << Load
             << " ms, open a comment at the top " << Open << " ms, close it " << Close
-            << " ms, load over it " << Reload << " ms\n";
+            << " ms, load over it " << Reload << " ms, type " << Typed.size()
+            << " keys in the middle " << Typing << " ms\n";
 }
