@@ -86,4 +86,9 @@ TEST(AutoIndent, OtherBlockCharacters) {
   QChar Brace = u'{';
   E.HandleKeyPress(Brace);
   EXPECT_EQ(E.Text(), "x[\r\n{\r\n]");
+  // A key that the Enter rule consumed never opens a block, whatever the block character.
+  E.SetAutoIndentIncreaseStart(QChar());
+  QChar Enter = u'\r';
+  E.HandleKeyPress(Enter);
+  EXPECT_EQ(E.Text(), "x[\r\n{\r\n\r\n]");
 }
