@@ -1,18 +1,23 @@
 /** @file YorelSubject.cpp
- ** Our editor in its Qt window. **/
+ ** Our editor as the studio's editor windows configure it, in its Qt window. **/
 #include "BenchSubject.h"
-#include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "platform/core/TextFile.h"
 #include "platform/qt/QtControlHost.h"
+#include "sourceedit/SourceEdit.h"
+#include "sourceedit/StoredSettings.h"
 
 namespace {
 class TYorelSubject : public TBenchSubject {
  public:
   TYorelSubject() {
+    LoadStoredSettings(Editor, YorelEditorSettings);
+    Editor.SetScrollBars(TScrollStyle::ssBoth);
     Editor.SetLeftMargin(50);
     Editor.SetTabSize(4);
     Editor.SetAlwaysShowCaret(true);
+    Editor.Font()->SetName(QStringLiteral("Courier New"));
+    Editor.Font()->SetHeight(-13);
     Host = std::make_unique<TQtControlHost>(&Editor);
     Host->resize(1000, 700);
     Host->show();
@@ -43,7 +48,7 @@ class TYorelSubject : public TBenchSubject {
   }
 
  private:
-  TMemoComponent Editor;
+  TSourceEdit Editor;
   std::unique_ptr<TQtControlHost> Host;
 };
 }  // namespace

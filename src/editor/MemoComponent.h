@@ -63,6 +63,8 @@ class TMemoComponent : public TCustomControl {
   TCustomRange* WholeText() const { return FWholeText.get(); }
   TVisibleRange* VisibleRange() const { return FVisibleRange; }
   TSelectionRange* Selection() const { return FSelection; }
+  /** What every range marked Shifted still has to add to its stored positions. */
+  int PendingRangeShift() const { return FPendingRangeShift; }
 
   // Replacement, notification, undo and redo.
   virtual void ReplaceRangeText(TCustomRange* Range, const QString& NewText);
@@ -158,6 +160,11 @@ class TMemoComponent : public TCustomControl {
   void HandleFontChanged() override;
   void PrepareWindowStyles(TWindowStyles& Styles) override;
   void WindowCreated() override;
+  /** Moves the tracked ranges handed over with TMCRanges::MoveByEditor, as every other
+      tracked range is moved by a replacement of A..B that changed the length by Delta;
+      Replaced itself stays. Nothing by default. */
+  virtual void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta);
+  void SetPendingRangeShift(int Value) { FPendingRangeShift = Value; }
 
  private:
   friend class TMemoReplacement;
@@ -204,4 +211,5 @@ class TMemoComponent : public TCustomControl {
   PUndoOperation FUndoStack = nullptr;
   PUndoOperation FRedoStack = nullptr;
   bool FInUndo = false;
+  int FPendingRangeShift = 0;
 };

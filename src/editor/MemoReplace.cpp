@@ -167,44 +167,17 @@ class TMemoReplacement {
   }
 
   // Ranges keep covering the same characters; one left empty by the edit is told so, and
-  // its handler may free it, which a visit from the last index down survives.
+  // its handler may free it (or others), which a visit from the last index down survives.
   void MoveTrackedRanges() {
     const int A = Range.RStart();
     const int B = Range.REnd();
-    TMCRanges& Ranges = *E.FTrackedRanges;
-    for (int I = Ranges.Count() - 1; I >= 0; --I) {
-      TCustomRange* X = Ranges.Items(I);
-      if (X == &Range || X == E.FVisibleRange) continue;
-      X->DoChanging();
-      bool Overwritten = false;
-      auto MoveEnd = [&](int End) {
-        if (A <= End && End <= B) {
-          if (X->RStart() > A) X->SetRStart(A);
-          X->SetREnd(A - 1);
-          Overwritten = true;
-        } else if (End > B) {
-          X->SetREnd(End + d);
-        }
-      };
-      auto MoveStart = [&]() {
-        const int Start = X->RStart();
-        if (A <= Start && Start <= B) {
-          X->SetRStart(A);
-          Overwritten = true;
-        } else if (Start > B) {
-          X->SetRStart(Start + d);
-        }
-      };
-      if (d > 0) {
-        MoveEnd(X->REnd());
-        MoveStart();
-      } else {
-        const int End = X->REnd();
-        MoveStart();
-        MoveEnd(End);
-      }
-      X->DoChange();
-      if (Overwritten && X->RLength() <= 0) X->NotifyOverwrite();
+    E.MoveRangesByEditor(Range, A, B, d);
+    const std::vector<TCollectionItem*>& Visited = E.FTrackedRanges->VisitedItems();
+    for (int I = static_cast<int>(Visited.size()) - 1; I >= 0; --I) {
+      I = std::min(I, static_cast<int>(Visited.size()) - 1);
+      if (I < 0) break;
+      auto* X = static_cast<TCustomRange*>(Visited[I]);
+      if (X != &Range && X != E.FVisibleRange) X->FollowReplacement(A, B, d);
     }
   }
 
@@ -240,6 +213,8 @@ void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewTex
 }
 
 void TMemoComponent::DoTextReplaced(int, int, int) {}
+
+void TMemoComponent::MoveRangesByEditor(TCustomRange&, int, int, int) {}
 
 void TMemoComponent::NotifyChange() {
   if (DontNotify) return;

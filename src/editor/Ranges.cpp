@@ -27,6 +27,29 @@ TCustomRange* TMCRanges::Items(int Index) const {
   return static_cast<TCustomRange*>(TObjectContainer::Items(Index));
 }
 
+void TMCRanges::MoveByEditor(TCustomRange* Range) {
+  if (Range->FMovedByEditor || Range->Collection() != this) return;
+  Range->FMovedByEditor = true;
+  ItemRemoved(Range);
+}
+
+void TMCRanges::ItemRemoved(TCollectionItem* Item) {
+  // The item may be half destroyed: it is found by address only. The visited ranges are few
+  // and a new one is at the end, so the search from the end is short.
+  for (auto It = FVisited.rbegin(); It != FVisited.rend(); ++It) {
+    if (*It == Item) {
+      FVisited.erase(std::next(It).base());
+      return;
+    }
+  }
+}
+
+void TMCRanges::ItemsReordered() {
+  FVisited.clear();
+  for (int I = 0; I < Count(); ++I)
+    if (!Items(I)->MovedByEditor()) FVisited.push_back(Items(I));
+}
+
 TCustomRange::TCustomRange(TCollection* Collection) : TContainerItem(Collection) {
   if (auto* Ranges = dynamic_cast<TMCRanges*>(Collection)) FEditor = Ranges->Owner();
 }
@@ -91,6 +114,40 @@ void TCustomRange::DrawRange() {
   if (FEditor) FEditor->DrawTextRange(*this);
 }
 
+void TCustomRange::FollowReplacement(int A, int B, int Delta) {
+  DoChanging();
+  bool Overwritten = false;
+  auto MoveEnd = [&](int End) {
+    if (A <= End && End <= B) {
+      if (RStart() > A) SetRStart(A);
+      SetREnd(A - 1);
+      Overwritten = true;
+    } else if (End > B) {
+      SetREnd(End + Delta);
+    }
+  };
+  auto MoveStart = [&]() {
+    const int Start = RStart();
+    if (A <= Start && Start <= B) {
+      SetRStart(A);
+      Overwritten = true;
+    } else if (Start > B) {
+      SetRStart(Start + Delta);
+    }
+  };
+  // Growing, the end moves first so that the start never passes it; shrinking, the start.
+  if (Delta > 0) {
+    MoveEnd(REnd());
+    MoveStart();
+  } else {
+    const int End = REnd();
+    MoveStart();
+    MoveEnd(End);
+  }
+  DoChange();
+  if (Overwritten && RLength() <= 0) NotifyOverwrite();
+}
+
 void TCustomRange::NotifyOverwrite() {
   RaiseEvent(OnOverwrite, this);
 }
@@ -114,17 +171,31 @@ void TCustomRange::Changed() {
 
 void TMCRange::SetRStart(int Value) {
   DoChanging();
-  FRStart = std::max(Value, 1);
-  if (Editor()) FRStart = std::min(FRStart, Editor()->TextLength() + 1);
+  int Start = std::max(Value, 1);
+  if (Editor()) Start = std::min(Start, Editor()->TextLength() + 1);
+  FRStart = Start - Owed();
   SetREnd(REnd());
   DoChange();
 }
 
 void TMCRange::SetREnd(int Value) {
   DoChanging();
-  FREnd = std::max(Value, FRStart - 1);
-  if (Editor()) FREnd = std::min(FREnd, Editor()->TextLength());
+  int End = std::max(Value, RStart() - 1);
+  if (Editor()) End = std::min(End, Editor()->TextLength());
+  FREnd = End - Owed();
   DoChange();
+}
+
+int TMCRange::Owed() const {
+  return FShifted ? Editor()->PendingRangeShift() : 0;
+}
+
+void TMCRange::SetShifted(bool Value) {
+  if (Value == FShifted || !Editor()) return;
+  const int Shift = Editor()->PendingRangeShift();
+  FRStart += Value ? -Shift : Shift;
+  FREnd += Value ? -Shift : Shift;
+  FShifted = Value;
 }
 
 int TWholeTextRange::REnd() const {

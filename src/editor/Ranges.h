@@ -3,6 +3,8 @@
  ** edit; one without a collection is temporary and used within one operation. **/
 #pragma once
 
+#include <vector>
+
 #include "editor/ObjList.h"
 #include "editor/TextCell.h"
 #include "platform/core/Geometry.h"
@@ -24,9 +26,20 @@ class TMCRanges : public TObjectContainer {
   const TRangeClass& ItemClass() const { return FItemClass; }
   void SetItemClass(TRangeClass Value) { FItemClass = std::move(Value); }
 
+  /** Hands the moving of Range over to the editor, which moves it without a visit per edit. */
+  void MoveByEditor(TCustomRange* Range);
+  /** The ranges every edit visits: all but those the editor moves itself, in index order. */
+  const std::vector<TCollectionItem*>& VisitedItems() const { return FVisited; }
+
+ protected:
+  void ItemInserted(TCollectionItem* Item) override { FVisited.push_back(Item); }
+  void ItemRemoved(TCollectionItem* Item) override;
+  void ItemsReordered() override;
+
  private:
   TMemoComponent* FEditor;
   TRangeClass FItemClass;
+  std::vector<TCollectionItem*> FVisited;
 };
 
 class TCustomRange : public TContainerItem {
@@ -58,6 +71,11 @@ class TCustomRange : public TContainerItem {
   TMemoComponent* Editor() const { return FEditor; }
   void SetEditor(TMemoComponent* Value) { FEditor = Value; }
   bool CharInRange(int CharIdx) const { return RStart() <= CharIdx && CharIdx <= REnd(); }
+  /** Follows a replacement of the positions A..B that changed the text's length by Delta, so
+      that the range keeps covering the same characters; one left empty is told so. */
+  void FollowReplacement(int A, int B, int Delta);
+  /** True when the editor moves this tracked range itself (see TMCRanges::MoveByEditor). */
+  bool MovedByEditor() const { return FMovedByEditor; }
 
   // The nested change bracket: only the outermost DoChanging and its closing call report.
   void DoChanging();
@@ -75,8 +93,10 @@ class TCustomRange : public TContainerItem {
   virtual void ChangesDiscarded() {}
 
  private:
+  friend class TMCRanges;
   TMemoComponent* FEditor = nullptr;
   int FChanging = 0;
+  bool FMovedByEditor = false;
 };
 
 /** A range with a stored start and end, kept inside the text when set. */
@@ -87,12 +107,21 @@ class TMCRange : public TCustomRange {
 
   void SetRStart(int Value) override;
   void SetREnd(int Value) override;
-  int RStart() const override { return FRStart; }
-  int REnd() const override { return FREnd; }
+  int RStart() const override { return FRStart + Owed(); }
+  int REnd() const override { return FREnd + Owed(); }
+
+  /** True while the editor's pending range shift (TMemoComponent::PendingRangeShift) still
+      has to be added to the stored positions. */
+  bool Shifted() const { return FShifted; }
+  /** Marks or unmarks the range; its positions stay what they are. */
+  void SetShifted(bool Value);
 
  private:
+  int Owed() const;
+
   int FRStart = 1;
   int FREnd = 0;
+  bool FShifted = false;
 };
 
 /** Always the whole text of its editor. */

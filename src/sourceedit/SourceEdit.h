@@ -74,8 +74,12 @@ class TSourceEdit : public TMemoComponent {
 
  protected:
   void HandleFontChanged() override;
+  void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) override;
 
  private:
+  friend class TSyntaxRange;
+  /** Makes FShiftStep the first range that starts after Pos. */
+  void MoveShiftStep(int Pos);
   void UpdateParenthesisLevelsAfterEdit();
   QString IndentationAtSelection() const;
 
@@ -83,6 +87,9 @@ class TSourceEdit : public TMemoComponent {
   std::unique_ptr<TSyntaxColoring> FSyntaxColoring;
   TSyntaxRange* FFirstSyntaxRange = nullptr;
   TSyntaxRange* FLastSyntaxRange = nullptr;
+  // The chain's ranges are moved lazily: this one and every one after it still owe the
+  // pending range shift, so an edit touches only the ranges around it.
+  TSyntaxRange* FShiftStep = nullptr;
   bool FAutoIndentIncrease = false;
   QChar FAutoIndentIncreaseStart = u'{';
   QChar FAutoIndentIncreaseEnd = u'}';

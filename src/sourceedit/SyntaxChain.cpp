@@ -3,6 +3,8 @@
  ** finding the range at a position, and the checks that it tiles the text. **/
 #include "sourceedit/SourceEdit.h"
 
+#include <vector>
+
 void TSourceEdit::ClearSyntaxRanges() {
   // Each range unlinks itself as it goes.
   while (FLastSyntaxRange)
@@ -29,6 +31,36 @@ bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& 
     delete Covered;
   }
   return Result;
+}
+
+// The chain is in text order, so an edit of A..B leaves the ranges that end before A as
+// they are and moves every range that starts after B by Delta: those are left owing it.
+// Only the ranges between are moved one by one, exactly as every other tracked range.
+void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) {
+  TMemoComponent::MoveRangesByEditor(Replaced, A, B, Delta);
+  if (!FFirstSyntaxRange) return;
+  MoveShiftStep(B);
+  std::vector<TSyntaxRange*> Touched;
+  for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLastSyntaxRange;
+       R && R->REnd() >= A; R = R->PrevRange())
+    Touched.push_back(R);
+  if (FShiftStep) SetPendingRangeShift(PendingRangeShift() + Delta);
+  for (TSyntaxRange* R : Touched)
+    if (R != &Replaced) R->FollowReplacement(A, B, Delta);
+}
+
+void TSourceEdit::MoveShiftStep(int Pos) {
+  while (FShiftStep && FShiftStep->RStart() <= Pos) {
+    TSyntaxRange* Passed = FShiftStep;
+    FShiftStep = Passed->NextRange();
+    Passed->SetShifted(false);
+  }
+  for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLastSyntaxRange;
+       R && R->RStart() > Pos; R = R->PrevRange()) {
+    R->SetShifted(true);
+    FShiftStep = R;
+  }
+  if (!FShiftStep) SetPendingRangeShift(0);
 }
 
 void TSourceEdit::SyntaxRangeOverwritten(TObject* Sender) {

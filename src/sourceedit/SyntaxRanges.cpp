@@ -11,6 +11,7 @@ TSyntaxRange::TSyntaxRange(TCollection* Collection)
 TSyntaxRange::~TSyntaxRange() {
   TSourceEdit* E = FSourceEdit;
   if (E && E->SyntaxStartRange == this) E->SyntaxStartRange = nullptr;
+  if (E && E->FShiftStep == this) E->FShiftStep = FNextRange;
   if (FPrevRange)
     FPrevRange->FNextRange = FNextRange;
   else if (E && E->FirstSyntaxRange() == this)
@@ -46,6 +47,10 @@ TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeC
   if (!Editor) return nullptr;
   TSyntaxRange* New = RangeClass(Editor->TrackedRanges());
   New->OnOverwrite = [Editor](TObject* Sender) { Editor->SyntaxRangeOverwritten(Sender); };
+  Editor->TrackedRanges()->MoveByEditor(New);
+  // A range after the shift step owes the shift like its neighbours.
+  TSyntaxRange* Step = Editor->FShiftStep;
+  New->SetShifted(Range ? Range->Shifted() && Range != Step : Step != nullptr);
   New->FNextRange = Range;
   New->FPrevRange = Range ? Range->FPrevRange : Editor->LastSyntaxRange();
   if (New->FPrevRange)

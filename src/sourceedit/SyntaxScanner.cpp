@@ -275,8 +275,9 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
   }
   ++FSyntaxColoring->FUpdateDebth;
   // Any range is as good a starting point as the first while the chain is in text order;
-  // the painter's hint or the end of the chain is usually near the edit.
-  TSyntaxScan Scan(*this, *Range, SyntaxStartRange ? SyntaxStartRange : FLastSyntaxRange);
+  // the shift step stands right after the last edit.
+  TSyntaxRange* Tip = FShiftStep ? FShiftStep : SyntaxStartRange;
+  TSyntaxScan Scan(*this, *Range, Tip ? Tip : FLastSyntaxRange);
   Scan.Run();
   LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
                                        Scan.Position() ? Scan.Position() : FLastSyntaxRange);

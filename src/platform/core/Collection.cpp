@@ -32,6 +32,7 @@ void TCollectionItem::SetIndex(int Value) {
   Slots.insert(Slots.begin() + Value, this);
   for (int I = std::min(Current, Value); I <= std::max(Current, Value); ++I)
     Slots[I]->FSlot = I;
+  FCollection->ItemsReordered();
   Changed(true);
 }
 
@@ -117,10 +118,12 @@ void TCollection::InsertItem(TCollectionItem* Item) {
   FSlots.push_back(Item);
   Item->FSlot = static_cast<int>(FSlots.size()) - 1;
   Item->FCollection = this;
+  ItemInserted(Item);
   Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
+  ItemRemoved(Item);
   FSlots[Item->FSlot] = nullptr;
   ++FGaps;
   if (FFirstGap < 0 || Item->FSlot < FFirstGap) FFirstGap = Item->FSlot;

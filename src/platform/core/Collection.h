@@ -62,6 +62,11 @@ class TCollection : public TPersistent {
 
  protected:
   void Changed();
+  /** Told after Item joined, before it leaves (when it may be partly destroyed already),
+      and after items changed places. */
+  virtual void ItemInserted(TCollectionItem*) {}
+  virtual void ItemRemoved(TCollectionItem*) {}
+  virtual void ItemsReordered() {}
 
  private:
   friend class TCollectionItem;
