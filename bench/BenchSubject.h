@@ -17,8 +17,10 @@ class TBenchSubject {
   virtual void GoToLine(int Line) = 0;
   /** The widget that receives key events. */
   virtual QWidget* KeyTarget() = 0;
-  /** Paints the whole view now. */
+  /** Brings the window up to date now, as after a keystroke. */
   virtual void Repaint() = 0;
+  /** Draws every pixel of the view again now: the floor a keystroke is compared with. */
+  virtual void RepaintAll() { Repaint(); }
   /** Colouring is brought up to date for the whole text, where an editor defers it. */
   virtual void FinishColouring() {}
   virtual int Length() = 0;

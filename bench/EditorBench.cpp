@@ -85,9 +85,14 @@ int RunOne(const QString& Name, int MiB) {
   Result["load_ms"] = Timer.nsecsElapsed() / 1e6;
   Result["memory_mib"] = ResidentMiB("VmHWM:") - Before;
 
-  Timer.start();
-  Subject->Repaint();
-  Result["repaint_us"] = Timer.nsecsElapsed() / 1000.0;
+  // The floor: the median of a few complete repaints.
+  std::vector<double> Repaints;
+  for (int I = 0; I < 21; ++I) {
+    Timer.start();
+    Subject->RepaintAll();
+    Repaints.push_back(Timer.nsecsElapsed() / 1000.0);
+  }
+  Result["repaint_us"] = Percentile(Repaints, 0.5);
 
   const int Rows = static_cast<int>(Bytes.count('\n'));
   const int LengthBefore = Subject->Length();

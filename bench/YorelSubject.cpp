@@ -33,6 +33,10 @@ class TYorelSubject : public TBenchSubject {
   }
   QWidget* KeyTarget() override { return Host.get(); }
   void Repaint() override { Host->viewport()->repaint(); }
+  void RepaintAll() override {
+    Host->Invalidate();
+    Host->viewport()->repaint();
+  }
   int Length() override { return Editor.TextLength(); }
   void Undo() override { Editor.Undo(); }
   void InsertAtLine(int Line, const QString& Text) override {

@@ -36,12 +36,6 @@ int TMemoComponent::LineScrLength(int Row) const {
   return CellToScrCol(TextCell(Row, LineLength(Row) + 1)) - 1;
 }
 
-int TMemoComponent::JoinedScrLength(int First, int Last) const {
-  const int Start = CellToCharIdx(TextCell(First, 1));
-  const int End = CellToCharIdx(TextCell(Last + 1, -2));
-  return CellToScrCol(TextCell(First, End - Start + 2)) - 1;
-}
-
 void TMemoComponent::MeasureAllRows() {
   FRowWidths.Clear();
   for (int Row = 1; Row <= LineCount(); ++Row)

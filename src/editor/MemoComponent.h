@@ -53,8 +53,6 @@ class TMemoComponent : public TCustomControl {
   virtual void CellFromScrCol(TTextCell& Cell) const;
   virtual int CellFromScrColToScrCol(TTextCell& Cell) const;
   int LineScrLength(int Row) const;
-  /** Screen width of rows First to Last taken as one row, their line breaks one column each. */
-  int JoinedScrLength(int First, int Last) const;
   int TabSize() const { return FTabSize; }
   void SetTabSize(int Value);
 

@@ -106,29 +106,19 @@ class TMemoReplacement {
     E.PushUndo(new TUndoOperation{P, P + n - 1, Range.Text(), nullptr});
   }
 
-  void ResetWidest() { WidestChanged = true; }
-
   bool ReplacesWholeText() const { return Range.RStart() == 1 && Range.REnd() == E.TextLength(); }
 
-  // The widest row is reset when a touched row was at least as wide as it; the widths of
-  // the touched rows leave the count of widths, and the new rows join it after the change.
+  // The widths of the touched rows leave the count of widths; the new rows join it after
+  // the change, and the widest row is read from the count.
   void MeasureBefore() {
     F = E.CharIdxToCell(P).Row;
     L = E.CharIdxToCell(Range.REnd() + 1).Row;
     OldLength = Range.RLength();
     d = n - OldLength;
     Widest = E.FLongestLineLength;
-    if (ReplacesWholeText()) {
-      if (E.LineScrLength(L) >= Widest) ResetWidest();
-      return;
-    }
-    for (int Row = F; Row <= L; ++Row) {
-      const int Width = E.LineScrLength(Row);
-      E.FRowWidths.Remove(Width);
-      if (Row == L && Width >= Widest) ResetWidest();
-      // Row F may have been the widest alone; joining rows can shorten it.
-      if (Row == F && L > F && Width >= Widest) ResetWidest();
-    }
+    if (ReplacesWholeText()) return;
+    for (int Row = F; Row <= L; ++Row)
+      E.FRowWidths.Remove(E.LineScrLength(Row));
   }
 
   void RemoveJoinedRows() {
@@ -137,12 +127,8 @@ class TMemoReplacement {
       E.FLineStarts->Clear();
       E.FLineStarts->Add(1);
       E.FRowWidths.Clear();
-      ResetWidest();
       return;
     }
-    // Each joined row is measured with the rows below it already joined to it; by the tab
-    // rule the first of them, joined to all the others, measures widest.
-    if (L > F && E.JoinedScrLength(F + 1, L) >= Widest) ResetWidest();
     for (int I = L - 1; I >= F; --I) {
       E.FLineStarts->Delete(I);
       --D;
@@ -158,11 +144,8 @@ class TMemoReplacement {
   }
 
   void MeasureAfter() {
-    for (int Row = F; Row <= F + K; ++Row) {
-      const int Width = E.LineScrLength(Row);
-      E.FRowWidths.Add(Width);
-      if (Width > Widest) WidestChanged = true;
-    }
+    for (int Row = F; Row <= F + K; ++Row)
+      E.FRowWidths.Add(E.LineScrLength(Row));
     E.FLongestLineLength = E.FRowWidths.Widest();
   }
 
@@ -181,8 +164,10 @@ class TMemoReplacement {
     }
   }
 
+  // The full refresh when the line count or the widest row changed; a re-measure that finds
+  // the same widest row changes nothing it would show.
   void Repaint() {
-    if (WidestChanged || D != 0) {
+    if (E.FLongestLineLength != Widest || D != 0) {
       E.UpdateLayout();
       return;
     }
@@ -205,7 +190,6 @@ class TMemoReplacement {
   int D = 0;          ///< rows added, net
   int K = 0;          ///< line breaks in the new text
   int Widest = 0;     ///< the widest row before the change
-  bool WidestChanged = false;
 };
 
 void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewText) {

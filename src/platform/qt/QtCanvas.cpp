@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <cstring>
 
+#include "platform/qt/TextLayoutCache.h"
+
 QColor ToQColor(TColor Color) {
   const TColor Rgb = ColorToRGB(Color);
   return QColor(Rgb & 0xFF, (Rgb >> 8) & 0xFF, (Rgb >> 16) & 0xFF);
@@ -41,12 +43,12 @@ void TQtCanvas::Release() {
   if (FPainter.isActive()) FPainter.end();
 }
 
-const QFont& TQtCanvas::CurrentFont() {
+int TQtCanvas::CurrentFont() {
   if (FFontDirty) {
-    FQFont = ToQFont(*Font());
+    FFontIndex = TTextLayoutCache::Instance().FontIndex(*Font());
     FFontDirty = false;
   }
-  return FQFont;
+  return FFontIndex;
 }
 
 void TQtCanvas::Touch(const QRect& Rect) {
@@ -66,24 +68,27 @@ void TQtCanvas::TextRect(const TRect& Clip, int X, int Y, const QString& Text) {
   QPainter& P = Painter();
   P.fillRect(Rect, ToQColor(BrushColor()));
   if (!Text.isEmpty()) {
-    P.save();
+    TTextLayoutCache& Cache = TTextLayoutCache::Instance();
+    const int Index = CurrentFont();
     P.setClipRect(Rect);
-    P.setFont(CurrentFont());
+    P.setFont(Cache.Font(Index));
     P.setPen(ToQColor(Font()->Color()));
-    P.drawText(X, Y + QFontMetrics(CurrentFont()).ascent(), Text);
-    P.restore();
+    P.drawStaticText(X, Y, Cache.LaidOut(Index, Text).Text);
+    P.setClipping(false);
   }
   Touch(Rect);
 }
 
 void TQtCanvas::TextOut(int X, int Y, const QString& Text) {
   QPainter& P = Painter();
-  const QFontMetrics Metrics(CurrentFont());
-  const QRect Rect(X, Y, Metrics.horizontalAdvance(Text), Metrics.height());
+  TTextLayoutCache& Cache = TTextLayoutCache::Instance();
+  const int Index = CurrentFont();
+  const TTextLayoutCache::TLaidOutText& LaidOut = Cache.LaidOut(Index, Text);
+  const QRect Rect(X, Y, LaidOut.Width, Cache.Metrics(Index).height());
   P.fillRect(Rect, ToQColor(BrushColor()));
-  P.setFont(CurrentFont());
+  P.setFont(Cache.Font(Index));
   P.setPen(ToQColor(Font()->Color()));
-  P.drawText(X, Y + Metrics.ascent(), Text);
+  P.drawStaticText(X, Y, LaidOut.Text);
   Touch(Rect);
 }
 
@@ -101,11 +106,11 @@ void TQtCanvas::Rectangle(const TRect& R) {
 }
 
 int TQtCanvas::TextHeight(const QString&) {
-  return QFontMetrics(CurrentFont()).height();
+  return TTextLayoutCache::Instance().Metrics(CurrentFont()).height();
 }
 
 int TQtCanvas::TextWidth(const QString& Text) {
-  return QFontMetrics(CurrentFont()).horizontalAdvance(Text);
+  return TTextLayoutCache::Instance().LaidOut(CurrentFont(), Text).Width;
 }
 
 void TQtCanvas::Draw(int X, int Y, TBitmap& Image) {

@@ -32,12 +32,13 @@ class TQtCanvas : public TCanvas {
 
  private:
   QPainter& Painter();
-  const QFont& CurrentFont();
+  /** The handle of Font() in the text layout cache. */
+  int CurrentFont();
   void Touch(const QRect& Rect);
 
   QImage* FTarget;
   QPainter FPainter;
-  QFont FQFont;
+  int FFontIndex = 0;
   bool FFontDirty = true;
 };
 
