@@ -5,60 +5,11 @@
 #include <random>
 #include <typeinfo>
 
+#include "RandomEdits.h"
 #include "SourceEditFixture.h"
 #include "editor/SelectionRange.h"
 
 namespace {
-const QStringList Fragments = {
-    "/*",   "*/",    "//",  "'",        "\\'",     "#",       "(",  ")",   "\r\n", " ",
-    "\t",   "mov",   "eax", "MOV",      "if",      "byte",    "st", "mm1", "nil",  "fadd",
-    "emms", "12",    "$A",  "0FFh",     ",",       ";",       ":=", "[",   "]",    "{",
-    "}",    ".",     "Ж",   "x",        "_a",      "\\",      "*",  "/",   "#x ",  "'a'",
-    "1.5",  "while", "ecx", "// c\r\n", "/* b */", "push ebx"};
-
-class TRandomEdits {
- public:
-  explicit TRandomEdits(unsigned Seed) : Random(Seed) {}
-
-  int Below(int N) { return std::uniform_int_distribution<int>(0, N - 1)(Random); }
-  const QString& Fragment() { return Fragments[Below(Fragments.size())]; }
-
-  QString Source(int Pieces) {
-    QString Text;
-    for (int I = 0; I < Pieces; ++I)
-      Text += Fragment() + (Below(3) == 0 ? QStringLiteral(" ") : QString());
-    return Text;
-  }
-
-  /** One edit of the kind a user makes: typing, deleting, pasting, undo or redo. */
-  void Edit(TSourceEdit& E) {
-    const int Length = E.TextLength();
-    const int Start = Below(Length + 1);
-    const int Kind = Below(20);
-    if (Kind == 0) {
-      E.Undo();
-      return;
-    }
-    if (Kind == 1) {
-      E.Redo();
-      return;
-    }
-    E.SetSelStart(Start);
-    const int Removed = Kind < 8 || Length > 600 ? Below(std::min(6, Length - Start) + 1) : 0;
-    E.SetSelLength(Removed);
-    if (Kind < 5 && Removed > 0) {
-      E.Selection()->SetText(QString());
-    } else if (Kind < 16) {
-      E.Selection()->SetText(Fragment());
-    } else {
-      E.Selection()->SetText(Source(1 + Below(8)));
-    }
-  }
-
- private:
-  std::mt19937 Random;
-};
-
 int AttributeOf(const TSyntaxRange& R) {
   if (auto* W = dynamic_cast<const TWordListRange*>(&R)) return W->WordList()->Index();
   if (auto* S = dynamic_cast<const TCustomStyleRange*>(&R)) return S->Style()->Index();

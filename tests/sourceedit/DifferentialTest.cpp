@@ -1,0 +1,116 @@
+// The chain's ranges are moved lazily. The same random edits on an editor that moves every
+// range on every edit, as the plain visit of the tracked ranges does, must give the same
+// text, chain, levels, other tracked ranges and their events, selection, view and drawing.
+#include <gtest/gtest.h>
+
+#include "RandomEdits.h"
+#include "SourceEditFixture.h"
+#include "editor/VisibleRange.h"
+
+namespace {
+/** Visits every syntax range on every edit, from the last to the first. */
+class TStraightforwardEdit : public TYorelEdit {
+ protected:
+  void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) override {
+    std::vector<TSyntaxRange*> All;
+    for (TSyntaxRange* R = LastSyntaxRange(); R; R = R->PrevRange())
+      All.push_back(R);
+    for (TSyntaxRange* R : All)
+      if (R != &Replaced) R->FollowReplacement(A, B, Delta);
+  }
+};
+
+/** A few tracked ranges of the user's own, counting their events. */
+struct TWatchedRanges {
+  explicit TWatchedRanges(TSourceEdit& E) {
+    for (int I = 0; I < 4; ++I) {
+      TCustomRange* R = E.TrackedRanges()->Add(1 + I * 37, 5 + I * 11);
+      R->OnChange = [this, I](TObject*) { ++Changes[I]; };
+      R->OnOverwrite = [this, I](TObject*) { ++Overwrites[I]; };
+      Ranges.push_back(R);
+    }
+  }
+  QString Describe() const {
+    QString Result;
+    for (size_t I = 0; I < Ranges.size(); ++I)
+      Result += QStringLiteral("%1..%2 changed %3 overwritten %4; ")
+                    .arg(Ranges[I]->RStart())
+                    .arg(Ranges[I]->REnd())
+                    .arg(Changes[I])
+                    .arg(Overwrites[I]);
+    return Result;
+  }
+  std::vector<TCustomRange*> Ranges;
+  int Changes[4] = {};
+  int Overwrites[4] = {};
+};
+
+QStringList Drawn(TSpySourceEdit& E) {
+  QStringList Result;
+  for (const TDrawCall& C : E.Host.Surface.Calls)
+    Result << QStringLiteral("%1 %2,%3,%4,%5 %6,%7 %8 %9 %10 %11")
+                  .arg(C.What)
+                  .arg(C.Rect.Left)
+                  .arg(C.Rect.Top)
+                  .arg(C.Rect.Right)
+                  .arg(C.Rect.Bottom)
+                  .arg(C.X)
+                  .arg(C.Y)
+                  .arg(C.Str)
+                  .arg(C.Brush)
+                  .arg(C.FontColor)
+                  .arg(C.Bold);
+  E.Forget();
+  return Result;
+}
+
+QStringList Extents(const TSourceEdit& E) {
+  QStringList Result;
+  for (TSyntaxRange* R = E.FirstSyntaxRange(); R; R = R->NextRange())
+    Result << QStringLiteral("%1..%2 %3 level %4")
+                  .arg(R->RStart())
+                  .arg(R->REnd())
+                  .arg(Describe(*R))
+                  .arg(R->ParenthesisLevel());
+  return Result;
+}
+
+QString State(const TSourceEdit& E) {
+  return QStringLiteral("sel %1+%2 top %3 left %4 rows %5 widest %6 tracked %7 undo %8 redo %9")
+      .arg(E.SelStart())
+      .arg(E.SelLength())
+      .arg(E.VisibleRange()->FTopRow)
+      .arg(E.VisibleRange()->LeftCol())
+      .arg(E.LineCount())
+      .arg(E.LongestLineLength())
+      .arg(E.TrackedRanges()->Count())
+      .arg(const_cast<TSourceEdit&>(E).CanUndo())
+      .arg(const_cast<TSourceEdit&>(E).CanRedo());
+}
+}  // namespace
+
+TEST(LazyRangeMoves, GiveWhatMovingEveryRangeOnEveryEditGives) {
+  for (unsigned Seed : {11u, 12u, 13u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    TRandomEdits Edits(Seed);
+    TYorelEdit Fast;
+    TStraightforwardEdit Plain;
+    const QString Start = Edits.Source(80);
+    Fast.SetText(Start);
+    Plain.SetText(Start);
+    TWatchedRanges FastWatched(Fast);
+    TWatchedRanges PlainWatched(Plain);
+    Drawn(Fast), Drawn(Plain);
+    TRandomEdits FastEdits(Seed * 7);
+    TRandomEdits PlainEdits(Seed * 7);
+    for (int Step = 1; Step <= 1500; ++Step) {
+      FastEdits.Edit(Fast);
+      PlainEdits.Edit(Plain);
+      ASSERT_EQ(Fast.Text(), Plain.Text()) << "step " << Step;
+      ASSERT_EQ(Extents(Fast), Extents(Plain)) << "step " << Step;
+      ASSERT_EQ(FastWatched.Describe(), PlainWatched.Describe()) << "step " << Step;
+      ASSERT_EQ(State(Fast), State(Plain)) << "step " << Step;
+      ASSERT_EQ(Drawn(Fast), Drawn(Plain)) << "step " << Step;
+    }
+  }
+}

@@ -1,0 +1,62 @@
+/** @file RandomEdits.h
+ ** Random edits of Yorel-like text, as a user makes them, from a seed. **/
+#pragma once
+
+#include <QStringList>
+#include <random>
+
+#include "editor/SelectionRange.h"
+#include "sourceedit/SourceEdit.h"
+
+namespace {
+const QStringList Fragments = {
+    "/*",   "*/",    "//",  "'",        "\\'",     "#",       "(",  ")",   "\r\n", " ",
+    "\t",   "mov",   "eax", "MOV",      "if",      "byte",    "st", "mm1", "nil",  "fadd",
+    "emms", "12",    "$A",  "0FFh",     ",",       ";",       ":=", "[",   "]",    "{",
+    "}",    ".",     "Ж",   "x",        "_a",      "\\",      "*",  "/",   "#x ",  "'a'",
+    "1.5",  "while", "ecx", "// c\r\n", "/* b */", "push ebx"};
+
+class TRandomEdits {
+ public:
+  explicit TRandomEdits(unsigned Seed) : Random(Seed) {}
+
+  int Below(int N) { return std::uniform_int_distribution<int>(0, N - 1)(Random); }
+  const QString& Fragment() { return Fragments[Below(Fragments.size())]; }
+
+  QString Source(int Pieces) {
+    QString Text;
+    for (int I = 0; I < Pieces; ++I)
+      Text += Fragment() + (Below(3) == 0 ? QStringLiteral(" ") : QString());
+    return Text;
+  }
+
+  /** One edit of the kind a user makes, anywhere in the text: typing, deleting, pasting,
+      undo or redo. */
+  void Edit(TSourceEdit& E) {
+    const int Length = E.TextLength();
+    const int Start = Below(Length + 1);
+    const int Kind = Below(20);
+    if (Kind == 0) {
+      E.Undo();
+      return;
+    }
+    if (Kind == 1) {
+      E.Redo();
+      return;
+    }
+    E.SetSelStart(Start);
+    const int Removed = Kind < 8 || Length > 600 ? Below(std::min(6, Length - Start) + 1) : 0;
+    E.SetSelLength(Removed);
+    if (Kind < 5 && Removed > 0) {
+      E.Selection()->SetText(QString());
+    } else if (Kind < 16) {
+      E.Selection()->SetText(Fragment());
+    } else {
+      E.Selection()->SetText(Source(1 + Below(8)));
+    }
+  }
+
+ private:
+  std::mt19937 Random;
+};
+}  // namespace
