@@ -27,7 +27,7 @@ class TObjectContainer : public TOwnedCollection {
   virtual void PerformItemAction(int Action, TObject* Obj);
 };
 
-using TActionNotifyEvent = std::function<void(TObject* Sender, int Action, TObject* Obj)>;
+using TActionNotifyEvent = TEvent<void(TObject* Sender, int Action, TObject* Obj)>;
 
 class TContainerItem : public TCollectionItem {
  public:
