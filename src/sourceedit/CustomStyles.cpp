@@ -67,7 +67,9 @@ void TCustomStyle::NotifyColoring() {
 }
 
 bool TCustomStyle::BeginsText(QStringView Text) const {
-  return !FBeginText.isEmpty() && Text.startsWith(FBeginText);
+  // The first character rules out almost every style at almost every position.
+  return !FBeginText.isEmpty() && !Text.isEmpty() && Text[0] == FBeginText[0] &&
+         Text.startsWith(FBeginText);
 }
 
 void TCustomStyle::SetCustomColor(bool Value) {

@@ -6,7 +6,9 @@
 #include "editor/SelectionRange.h"
 
 TSourceEdit::TSourceEdit(TComponent* AOwner)
-    : TMemoComponent(AOwner), FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)) {}
+    : TMemoComponent(AOwner),
+      FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)),
+      FOverwriteHandler([this](TObject* Sender) { SyntaxRangeOverwritten(Sender); }) {}
 
 TSourceEdit::~TSourceEdit() {
   // Nothing torn down from here on may start a rebuild.

@@ -3,6 +3,7 @@
  ** whole text, rescanned around every edit, drawn through, and automatic indentation. **/
 #pragma once
 
+#include <QSet>
 #include <memory>
 #include <vector>
 
@@ -61,6 +62,9 @@ class TSourceEdit : public TMemoComponent {
   virtual TSyntaxRange* SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const;
   /** The OnOverwrite handler of every syntax range: an edit removed all its characters. */
   void SyntaxRangeOverwritten(TObject* Sender);
+  /** Text equal to Text, sharing its characters with every equal text asked for before:
+      symbols and numbers repeat all over a text. */
+  QString SharedText(const QString& Text);
 
   void GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items) override;
   void HandleKeyPress(QChar& Key) override;
@@ -90,6 +94,9 @@ class TSourceEdit : public TMemoComponent {
   // The chain's ranges are moved lazily: this one and every one after it still owe the
   // pending range shift, so an edit touches only the ranges around it.
   TSyntaxRange* FShiftStep = nullptr;
+  // One handler shared by every range, and the texts of symbols and numbers seen.
+  TNotifyEvent FOverwriteHandler;
+  QSet<QString> FSharedTexts;
   bool FAutoIndentIncrease = false;
   QChar FAutoIndentIncreaseStart = u'{';
   QChar FAutoIndentIncreaseEnd = u'}';

@@ -9,6 +9,7 @@ void TSourceEdit::ClearSyntaxRanges() {
   // Each range unlinks itself as it goes.
   while (FLastSyntaxRange)
     delete FLastSyntaxRange;
+  FSharedTexts.clear();
 }
 
 bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor) {
@@ -65,6 +66,13 @@ void TSourceEdit::MoveShiftStep(int Pos) {
 
 void TSourceEdit::SyntaxRangeOverwritten(TObject* Sender) {
   delete Sender;
+}
+
+QString TSourceEdit::SharedText(const QString& Text) {
+  const auto Found = FSharedTexts.constFind(Text);
+  if (Found != FSharedTexts.constEnd()) return *Found;
+  FSharedTexts.insert(Text);
+  return Text;
 }
 
 TSyntaxRange* TSourceEdit::SyntaxRangeAtPos(int RangePos) const {

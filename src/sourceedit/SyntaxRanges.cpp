@@ -3,7 +3,19 @@
  ** levels. **/
 #include "sourceedit/SyntaxRanges.h"
 
+#include "sourceedit/RangeAllocator.h"
 #include "sourceedit/SourceEdit.h"
+
+static_assert(alignof(TSymbolRange) <= RangeAllocator::Alignment &&
+              alignof(TNumberRange) <= RangeAllocator::Alignment);
+
+void* TSyntaxRange::operator new(std::size_t Size) {
+  return RangeAllocator::Allocate(Size);
+}
+
+void TSyntaxRange::operator delete(void* Block, std::size_t Size) {
+  RangeAllocator::Free(Block, Size);
+}
 
 TSyntaxRange::TSyntaxRange(TCollection* Collection)
     : TCustomFormattedRange(Collection), FSourceEdit(dynamic_cast<TSourceEdit*>(Editor())) {}
@@ -46,7 +58,7 @@ TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeC
                                               TSourceEdit* Editor) {
   if (!Editor) return nullptr;
   TSyntaxRange* New = RangeClass(Editor->TrackedRanges());
-  New->OnOverwrite = [Editor](TObject* Sender) { Editor->SyntaxRangeOverwritten(Sender); };
+  New->OnOverwrite = Editor->FOverwriteHandler;
   Editor->TrackedRanges()->MoveByEditor(New);
   // A range after the shift step owes the shift like its neighbours.
   TSyntaxRange* Step = Editor->FShiftStep;

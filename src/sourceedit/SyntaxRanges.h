@@ -20,6 +20,8 @@ class TSyntaxRange : public TCustomFormattedRange {
   ~TSyntaxRange() override;
   QString ClassName() const override { return QStringLiteral("TSyntaxRange"); }
   TColor Color() const override;
+  static void* operator new(std::size_t Size);
+  static void operator delete(void* Block, std::size_t Size);
 
   virtual void CalcParenthesisLevel();
   /** The level that the range leaves for the one after it. */

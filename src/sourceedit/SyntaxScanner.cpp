@@ -189,7 +189,7 @@ class TSyntaxScan {
     switch (Kind) {
       case TSegmentKind::skSymbol: {
         auto* Range = NewRange<TSymbolRange>(SegStart, End);
-        Range->SetSymbol(Range->Text());
+        Range->SetSymbol(E.SharedText(Range->Text()));
         Place(Range);
         break;
       }
@@ -232,7 +232,7 @@ class TSyntaxScan {
         if (IsNumberStart(Word[0])) {
           FlushNormal(Pending, WordStart - 1);
           auto* Range = NewRange<TNumberRange>(WordStart, J - 1);
-          Range->SetNumber(Word);
+          Range->SetNumber(E.SharedText(Word));
           Place(Range);
           Pending = J;
         } else if (TWordList* List = Lists.FindList(Word)) {

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <functional>
-#include <memory>
 #include <type_traits>
+#include <utility>
 
 class TObject {
  public:
@@ -18,8 +19,9 @@ class TObject {
   }
 };
 
-/** An optional callback. Unassigned it costs one pointer: objects that exist by the
-    million, such as the syntax ranges, carry events that are almost never assigned. */
+/** An optional callback. It costs one pointer, and copies share one callable: objects
+    that exist by the million, such as the syntax ranges, carry events that are almost
+    never assigned or all assigned the same handler. */
 template <class Signature>
 class TEvent {
  public:
@@ -27,25 +29,33 @@ class TEvent {
   TEvent(std::nullptr_t) {}  // NOLINT: assigning nullptr clears
   template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TEvent>>>
   TEvent(F&& Function)  // NOLINT: assigned from any callable, as a std::function is
-      : FFunction(std::make_unique<std::function<Signature>>(std::forward<F>(Function))) {}
-  TEvent(const TEvent& Other)
-      : FFunction(Other ? std::make_unique<std::function<Signature>>(*Other.FFunction)
-                        : nullptr) {}
-  TEvent(TEvent&&) noexcept = default;
-  TEvent& operator=(const TEvent& Other) {
-    if (this != &Other) *this = TEvent(Other);
+      : FShared(new TShared(std::forward<F>(Function))) {}
+  TEvent(const TEvent& Other) : FShared(Other.FShared) {
+    if (FShared) ++FShared->Refs;
+  }
+  TEvent(TEvent&& Other) noexcept : FShared(std::exchange(Other.FShared, nullptr)) {}
+  TEvent& operator=(TEvent Other) noexcept {
+    std::swap(FShared, Other.FShared);
     return *this;
   }
-  TEvent& operator=(TEvent&&) noexcept = default;
+  ~TEvent() {
+    if (FShared && --FShared->Refs == 0) delete FShared;
+  }
 
-  explicit operator bool() const { return FFunction && *FFunction; }
+  explicit operator bool() const { return FShared && FShared->Function; }
   template <class... TArgs>
   auto operator()(TArgs&&... Args) const {
-    return (*FFunction)(std::forward<TArgs>(Args)...);
+    return FShared->Function(std::forward<TArgs>(Args)...);
   }
 
  private:
-  std::unique_ptr<std::function<Signature>> FFunction;
+  struct TShared {
+    template <class F>
+    explicit TShared(F&& Function) : Function(std::forward<F>(Function)) {}
+    std::atomic<int> Refs{1};
+    const std::function<Signature> Function;
+  };
+  TShared* FShared = nullptr;
 };
 
 /** An optional callback that receives the sender; "raise" means call it when assigned. */
