@@ -22,6 +22,21 @@ class TGenerator {
   }
   int Chance(int Count) { return static_cast<int>(Random() % static_cast<unsigned>(Count)); }
 
+  QString Operand() {
+    switch (Chance(3)) {
+      case 0:
+        return Pick(Numbers);
+      case 1:
+        return Pick(Registers);
+      default:
+        return QStringLiteral("[%1 + %2]").arg(Pick(Registers), Pick(Numbers));
+    }
+  }
+
+  QString TrailingComment() {
+    return QStringLiteral("    // %1 holds the %2 of this step").arg(Pick(Registers), Pick(Types));
+  }
+
   void Line(QString& Out, int Indent, const QString& Text) {
     Out += QString(Indent, u'\t') + Text + QStringLiteral("\r\n");
   }
@@ -35,7 +50,7 @@ class TGenerator {
         break;
       case 1:
         Line(Out, Indent,
-             QStringLiteral("if ((%1 > %2) && (%3 < 0))")
+             QStringLiteral("if ((%1 > %2) && (%3 < 0)) then")
                  .arg(Pick(Registers), Pick(Numbers), Pick(Registers)));
         break;
       case 2:
@@ -53,9 +68,9 @@ class TGenerator {
         break;
       default:
         Line(Out, Indent,
-             QStringLiteral("%1 %2, %3")
-                 .arg(Pick(Instructions), Pick(Registers),
-                      Chance(2) ? Pick(Numbers) : Pick(Registers)));
+             QStringLiteral("%1 %2, %3%4")
+                 .arg(Pick(Instructions), Pick(Registers), Operand(),
+                      Chance(5) ? TrailingComment() : QString()));
     }
   }
 
@@ -64,11 +79,11 @@ class TGenerator {
     if (Id % 7 == 0) Line(Out, 0, QStringLiteral("#include units%1.yor").arg(Id % 5));
     Line(Out, 0, QStringLiteral("procedure Work%1(x: int32; y: dword);").arg(Id));
     Line(Out, 0, QStringLiteral("{"));
-    for (int I = 0, Count = 4 + Chance(6); I < Count; ++I)
+    for (int I = 0, Count = 8 + Chance(9); I < Count; ++I)
       Statement(Out, 1);
     Line(Out, 1, QStringLiteral("while (ecx > 0)"));
     Line(Out, 1, QStringLiteral("{"));
-    for (int I = 0, Count = 2 + Chance(4); I < Count; ++I)
+    for (int I = 0, Count = 4 + Chance(7); I < Count; ++I)
       Statement(Out, 2);
     Line(Out, 1, QStringLiteral("}"));
     Line(Out, 0, QStringLiteral("}"));

@@ -37,7 +37,7 @@ class TPool {
       return Block;
     }
     if (Slabs.empty() || Used + BlockSize > SlabBytes) {
-      Slabs.push_back(std::make_unique<std::byte[]>(SlabBytes));
+      Slabs.push_back(std::make_unique_for_overwrite<std::byte[]>(SlabBytes));
       YOREL_POISON(Slabs.back().get(), SlabBytes);
       Used = 0;
     }

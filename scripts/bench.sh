@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing (QScintilla included), builds the benchmarks in a release
+# folder and runs them under the offscreen platform. Arguments go to editor-bench, e.g.
+#   bash scripts/bench.sh --mib 1,10 --subjects yorel,scintilla
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages libqscintilla2-qt6-dev
+build build-bench -DCMAKE_BUILD_TYPE=Release -DYOREL_BUILD_BENCH=ON -DYOREL_BUILD_TESTS=OFF
+cd "$ROOT/build-bench"
+uname -srm
+grep -m1 "model name" /proc/cpuinfo || true
+echo "cores: $(nproc), memory: $(free -g | awk '/Mem:/ {print $2}') GiB"
+echo
+./bench/typing-bench --mib 10
+echo
+QT_QPA_PLATFORM=offscreen ./bench/editor-bench "$@"
