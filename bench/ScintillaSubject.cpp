@@ -28,6 +28,9 @@ class TScintillaSubject : public TBenchSubject {
  public:
   TScintillaSubject() {
     Edit.setLexer(&Lexer);
+    // Yorel has no C preprocessor and the studio does not fold.
+    Edit.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "lexer.cpp.track.preprocessor", "0");
+    Edit.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "fold", "0");
     Edit.setMarginType(0, QsciScintilla::NumberMargin);
     Edit.setMarginWidth(0, 50);
     Edit.resize(1000, 700);

@@ -7,9 +7,23 @@
 #include "editor/VisibleRange.h"
 
 namespace {
-// Every CR LF pair stays; every other CR and every other LF becomes a CR LF pair.
+bool HasOnlyPairedLineBreaks(const QString& Text) {
+  const qsizetype Size = Text.size();
+  for (qsizetype I = 0; I < Size; ++I) {
+    const QChar C = Text[I];
+    if (C == u'\n') return false;
+    if (C == u'\r') {
+      if (I + 1 == Size || Text[I + 1] != u'\n') return false;
+      ++I;
+    }
+  }
+  return true;
+}
+
+// Every CR LF pair stays; every other CR and every other LF becomes a CR LF pair. A text
+// that needs no change is shared, not copied: a loaded file usually needs none.
 QString NormalizeLineBreaks(const QString& Text) {
-  if (!Text.contains(u'\r') && !Text.contains(u'\n')) return Text;
+  if (HasOnlyPairedLineBreaks(Text)) return Text;
   QString Result;
   Result.reserve(Text.size() + Text.size() / 8);
   for (qsizetype I = 0; I < Text.size(); ++I) {

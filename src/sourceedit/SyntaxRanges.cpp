@@ -18,10 +18,11 @@ void TSyntaxRange::operator delete(void* Block, std::size_t Size) {
 }
 
 TSyntaxRange::TSyntaxRange(TCollection* Collection)
-    : TCustomFormattedRange(Collection), FSourceEdit(dynamic_cast<TSourceEdit*>(Editor())) {}
+    : TCustomFormattedRange(Collection),
+      FInSourceEdit(dynamic_cast<TSourceEdit*>(Editor()) != nullptr) {}
 
 TSyntaxRange::~TSyntaxRange() {
-  TSourceEdit* E = FSourceEdit;
+  TSourceEdit* E = SourceEdit();
   if (E && E->SyntaxStartRange == this) E->SyntaxStartRange = nullptr;
   if (E && E->FShiftStep == this) E->FShiftStep = FNextRange;
   if (FPrevRange)
@@ -34,6 +35,10 @@ TSyntaxRange::~TSyntaxRange() {
     E->SetLastSyntaxRange(FPrevRange);
 }
 
+TSourceEdit* TSyntaxRange::SourceEdit() const {
+  return FInSourceEdit ? static_cast<TSourceEdit*>(Editor()) : nullptr;
+}
+
 TColor TSyntaxRange::Color() const {
   return Editor() ? Editor()->Color() : clWindow;
 }
@@ -43,7 +48,8 @@ void TSyntaxRange::CalcParenthesisLevel() {
 }
 
 bool TSyntaxRange::RemoveOverlapped(TSyntaxRange*& Cursor) {
-  return FSourceEdit ? FSourceEdit->RemoveOverlappedRanges(this, Cursor) : false;
+  TSourceEdit* E = SourceEdit();
+  return E ? E->RemoveOverlappedRanges(this, Cursor) : false;
 }
 
 bool TSyntaxRange::EqualEndingsWith(const TSyntaxRange* Range) const {
@@ -77,11 +83,11 @@ TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeC
 }
 
 TSyntaxRange* TSyntaxRange::InsertBefore(TSyntaxRangeClass RangeClass) {
-  return InsertRangeBefore(this, RangeClass, FSourceEdit);
+  return InsertRangeBefore(this, RangeClass, SourceEdit());
 }
 
 TSyntaxRange* TSyntaxRange::InsertAfter(TSyntaxRangeClass RangeClass) {
-  return InsertRangeBefore(FNextRange, RangeClass, FSourceEdit);
+  return InsertRangeBefore(FNextRange, RangeClass, SourceEdit());
 }
 
 TFont* TNormalTextRange::Font() const {

@@ -59,16 +59,17 @@ class TSyntaxRange : public TCustomFormattedRange {
   int ParenthesisLevel() const { return FParenthesisLevel; }
   void SetParenthesisLevel(int Value) { FParenthesisLevel = Value; }
   /** The editor when it is a syntax-colouring one. */
-  TSourceEdit* SourceEdit() const { return FSourceEdit; }
+  TSourceEdit* SourceEdit() const;
 
  protected:
   int LevelAfterPrevious() const { return FPrevRange ? FPrevRange->NextParenthesisLevel() : 0; }
 
  private:
+  // Small members first: they fill the space the base classes leave at their ends.
+  bool FInSourceEdit;  ///< the editor is a syntax-colouring one
   int FParenthesisLevel = 0;
   TSyntaxRange* FNextRange = nullptr;
   TSyntaxRange* FPrevRange = nullptr;
-  TSourceEdit* FSourceEdit;
 };
 
 class TNormalTextRange : public TSyntaxRange {

@@ -136,6 +136,9 @@ void TCollection::RemoveItem(TCollectionItem* Item) {
     FGaps = 0;
     FFirstGap = -1;
   }
+  // Closing the gaps once they are half the slots keeps the slots bounded at a constant
+  // cost per freed item.
+  if (FGaps > 1024 && FGaps * 2 > static_cast<int>(FSlots.size())) Compact();
   Item->FCollection = nullptr;
   Item->FSlot = -1;
   Changed();
