@@ -83,7 +83,16 @@ void TMemoComponent::DrawTextRange(TCustomRange& R) {
   const bool WholeView = &R == FVisibleRange || dynamic_cast<TWholeTextRange*>(&R);
   if (R.RLength() <= 0 && !WholeView && R.RStart() < TextLength()) return;
   const TRect Client = ClientRect();
-  if (FLeftMargin > GutterThreshold) {
+  const int TopRow = FVisibleRange->FTopRow;
+  const TTextCell S = R.StartRowCol();
+  const TTextCell F = R.EndRowCol();
+  const int First = std::max(S.Row, TopRow);
+  const int Last =
+      std::min(F.Row + (R.REnd() >= TextLength() ? 1 : 0),
+               TopRow + PageHeight + 1 + (FVisibleRange->REnd() >= TextLength() ? 1 : 0));
+  // A range wholly outside the view draws no row; drawing the gutter again would change no
+  // pixel, and an edit can ask for thousands of such ranges (parentheses far below).
+  if (FLeftMargin > GutterThreshold && (TextLength() <= 0 || First <= Last)) {
     DrawGutter(Host()->Canvas());
     // Also into the image, or the next paint, which copies the image, would wipe it.
     if (FBitmapped) DrawGutter(DrawingCanvas());
@@ -96,14 +105,7 @@ void TMemoComponent::DrawTextRange(TCustomRange& R) {
     Canvas.SetBrushColor(Color());
     Canvas.FillRect(Client);
   } else {
-    const int TopRow = FVisibleRange->FTopRow;
     const int LeftCol = FVisibleRange->FLeftCol;
-    const TTextCell S = R.StartRowCol();
-    const TTextCell F = R.EndRowCol();
-    const int First = std::max(S.Row, TopRow);
-    const int Last =
-        std::min(F.Row + (R.REnd() >= TextLength() ? 1 : 0),
-                 TopRow + PageHeight + 1 + (FVisibleRange->REnd() >= TextLength() ? 1 : 0));
     TMCRange P;
     P.SetEditor(this);
     for (int Row = First; Row <= Last; ++Row) {

@@ -114,6 +114,28 @@ TEST(Paint, AnEditInsideARowRedrawsThatRowOnly) {
   EXPECT_GT(E.Drawn.size(), 1u);  // a new row redraws the view
 }
 
+TEST(Paint, ARangeOutsideTheViewDrawsNothingNotEvenTheGutter) {
+  TSpyMemo E;  // 20 rows in view
+  E.SetLeftMargin(50);
+  QString Text;
+  for (int Row = 1; Row <= 100; ++Row)
+    Text += QStringLiteral("row %1\r\n").arg(Row);
+  E.WholeText()->SetText(Text);
+  TMCRange Below;
+  Below.SetEditor(&E);
+  Below.SetStartRowCol(TextCell(60, 1));
+  Below.SetEndRowCol(TextCell(60, 3));
+  E.Forget();
+  Below.DrawRange();
+  EXPECT_TRUE(E.Host.Surface.Calls.empty());
+  TMCRange InView;
+  InView.SetEditor(&E);
+  InView.SetStartRowCol(TextCell(5, 1));
+  InView.SetEndRowCol(TextCell(5, 3));
+  InView.DrawRange();
+  EXPECT_EQ(GutterTexts(E.Host.Surface).first(), "1");
+}
+
 TEST(Paint, BitmappedDrawsIntoTheImageAndKeepsTheGutterThere) {
   TSpyMemo E;
   E.SetLeftMargin(50);
