@@ -1,7 +1,8 @@
 /** @file TypingBench.cpp
  ** The edit alone: types 2000 characters (an Enter every 30) into generated Yorel source in
  ** the studio's source editor without a window, so nothing is drawn, in the middle and then
- ** near the start, one replacement per keystroke with its rescan, and reports per keystroke.
+ ** near the start, one replacement per keystroke with its rescan, and then parentheses near
+ ** the start; reports per keystroke.
  **   typing-bench [--mib N]   (default 10) **/
 #include <QCoreApplication>
 #include <QStringList>
@@ -23,11 +24,20 @@ double Percentile(std::vector<double> Values, double P) {
   return Values[static_cast<size_t>(P * (Values.size() - 1))];
 }
 
-std::vector<double> TypeAt(TSourceEdit& Editor, int Row) {
+QString Letter(int I) {
+  return I % 30 == 29 ? QStringLiteral("\r\n") : QString(QChar(u'a' + I % 26));
+}
+
+// Each parenthesis changes the level of every later one in the text.
+QString Parenthesis(int I) {
+  return I % 2 ? QStringLiteral("(") : QStringLiteral(")");
+}
+
+std::vector<double> TypeAt(TSourceEdit& Editor, int Row, QString (*KeyOf)(int)) {
   Editor.SetSelStart(Editor.CellToCharIdx(TextCell(Row, 1)) - 1);
   std::vector<double> Micros;
   for (int I = 0; I < 2000; ++I) {
-    const QString Key = I % 30 == 29 ? QStringLiteral("\r\n") : QString(QChar(u'a' + I % 26));
+    const QString Key = KeyOf(I);
     const auto Start = TClock::now();
     Editor.Selection()->SetText(Key);
     Micros.push_back(std::chrono::duration<double, std::micro>(TClock::now() - Start).count());
@@ -58,7 +68,8 @@ int main(int Argc, char** Argv) {
       std::chrono::duration<double, std::milli>(TClock::now() - LoadStart).count();
   std::printf("text: %d characters, %d rows, %d syntax ranges, set and coloured in %.1f ms\n",
               Editor.TextLength(), Editor.LineCount(), Editor.TrackedRanges()->Count() - 2, LoadMs);
-  Report("middle", TypeAt(Editor, Editor.LineCount() / 2));
-  Report("start", TypeAt(Editor, 20));
+  Report("middle", TypeAt(Editor, Editor.LineCount() / 2, Letter));
+  Report("start", TypeAt(Editor, 20, Letter));
+  Report("parens", TypeAt(Editor, 40, Parenthesis));
   return 0;
 }

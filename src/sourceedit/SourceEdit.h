@@ -79,12 +79,13 @@ class TSourceEdit : public TMemoComponent {
  protected:
   void HandleFontChanged() override;
   void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) override;
+  /** The levels of the rescanned ranges, and the change they bring to every later level. */
+  virtual void UpdateParenthesisLevelsAfterEdit();
 
  private:
   friend class TSyntaxRange;
   /** Makes FShiftStep the first range that starts after Pos. */
   void MoveShiftStep(int Pos);
-  void UpdateParenthesisLevelsAfterEdit();
   QString IndentationAtSelection() const;
 
   bool FAutoIndent = true;
@@ -94,6 +95,7 @@ class TSourceEdit : public TMemoComponent {
   // The chain's ranges are moved lazily: this one and every one after it still owe the
   // pending range shift, so an edit touches only the ranges around it.
   TSyntaxRange* FShiftStep = nullptr;
+  int FPendingLevelShift = 0;
   // One handler shared by every range, and the texts of symbols and numbers seen.
   TNotifyEvent FOverwriteHandler;
   QSet<QString> FSharedTexts;

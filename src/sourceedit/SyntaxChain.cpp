@@ -51,17 +51,25 @@ void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int D
 }
 
 void TSourceEdit::MoveShiftStep(int Pos) {
+  auto SetShifted = [](TSyntaxRange* R, bool Value) {
+    const int Level = R->ParenthesisLevel();
+    R->SetShifted(Value);
+    R->SetParenthesisLevel(Level);
+  };
   while (FShiftStep && FShiftStep->RStart() <= Pos) {
     TSyntaxRange* Passed = FShiftStep;
     FShiftStep = Passed->NextRange();
-    Passed->SetShifted(false);
+    SetShifted(Passed, false);
   }
   for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLastSyntaxRange;
        R && R->RStart() > Pos; R = R->PrevRange()) {
-    R->SetShifted(true);
+    SetShifted(R, true);
     FShiftStep = R;
   }
-  if (!FShiftStep) SetPendingRangeShift(0);
+  if (!FShiftStep) {
+    SetPendingRangeShift(0);
+    FPendingLevelShift = 0;
+  }
 }
 
 void TSourceEdit::SyntaxRangeOverwritten(TObject* Sender) {

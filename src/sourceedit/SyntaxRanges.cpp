@@ -43,8 +43,13 @@ TColor TSyntaxRange::Color() const {
   return Editor() ? Editor()->Color() : clWindow;
 }
 
+int TSyntaxRange::PendingLevelShift() const {
+  const TSourceEdit* E = SourceEdit();
+  return E ? E->FPendingLevelShift : 0;
+}
+
 void TSyntaxRange::CalcParenthesisLevel() {
-  FParenthesisLevel = LevelAfterPrevious();
+  SetParenthesisLevel(LevelAfterPrevious());
 }
 
 bool TSyntaxRange::RemoveOverlapped(TSyntaxRange*& Cursor) {
@@ -69,6 +74,7 @@ TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeC
   // A range after the shift step owes the shift like its neighbours.
   TSyntaxRange* Step = Editor->FShiftStep;
   New->SetShifted(Range ? Range->Shifted() && Range != Step : Step != nullptr);
+  New->SetParenthesisLevel(0);
   New->FNextRange = Range;
   New->FPrevRange = Range ? Range->FPrevRange : Editor->LastSyntaxRange();
   if (New->FPrevRange)

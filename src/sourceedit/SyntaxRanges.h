@@ -25,7 +25,7 @@ class TSyntaxRange : public TCustomFormattedRange {
 
   virtual void CalcParenthesisLevel();
   /** The level that the range leaves for the one after it. */
-  virtual int NextParenthesisLevel() const { return FParenthesisLevel; }
+  virtual int NextParenthesisLevel() const { return ParenthesisLevel(); }
   /** Frees the old ranges this new one covers; true when the last freed one ended like it. */
   virtual bool RemoveOverlapped(TSyntaxRange*& Cursor);
   /** Same end, same kind and the same attribute: where a rescan meets the old chain again. */
@@ -56,8 +56,8 @@ class TSyntaxRange : public TCustomFormattedRange {
   void SetPrevRange(TSyntaxRange* Value) { FPrevRange = Value; }
   TSyntaxRange* NextRange() const { return FNextRange; }
   void SetNextRange(TSyntaxRange* Value) { FNextRange = Value; }
-  int ParenthesisLevel() const { return FParenthesisLevel; }
-  void SetParenthesisLevel(int Value) { FParenthesisLevel = Value; }
+  int ParenthesisLevel() const { return FParenthesisLevel + OwedLevel(); }
+  void SetParenthesisLevel(int Value) { FParenthesisLevel = Value - OwedLevel(); }
   /** The editor when it is a syntax-colouring one. */
   TSourceEdit* SourceEdit() const;
 
@@ -65,6 +65,11 @@ class TSyntaxRange : public TCustomFormattedRange {
   int LevelAfterPrevious() const { return FPrevRange ? FPrevRange->NextParenthesisLevel() : 0; }
 
  private:
+  /** Levels count the parentheses before a range, so an edit moves every later level by
+      the same amount, which the shifted ranges owe like their positions. */
+  int OwedLevel() const { return Shifted() ? PendingLevelShift() : 0; }
+  int PendingLevelShift() const;
+
   // Small members first: they fill the space the base classes leave at their ends.
   bool FInSourceEdit;  ///< the editor is a syntax-colouring one
   int FParenthesisLevel = 0;

@@ -6,6 +6,8 @@
 #include "editor/VisibleRange.h"
 #include "sourceedit/SourceEdit.h"
 
+#include <utility>
+
 namespace {
 bool IsWordChar(QChar C) {
   const char16_t U = C.unicode();
@@ -305,20 +307,29 @@ void TSourceEdit::DoReplaceFinished() {
 
 void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
   const int ScannedEnd = LastCRange->REnd();
-  for (; LastPRange; LastPRange = LastPRange->NextRange()) {
-    if (LastPRange->REnd() <= ScannedEnd) {
-      LastPRange->CalcParenthesisLevel();
-      continue;
-    }
-    // Past the rescanned region each range's level follows from its predecessor's as it
-    // did before the edit: once one keeps its level, every one after it does too.
-    const int Old = LastPRange->ParenthesisLevel();
-    LastPRange->UpdateParenthesisLevel();
-    if (LastPRange->ParenthesisLevel() == Old) {
-      LastPRange = nullptr;
-      break;
-    }
-  }
+  for (; LastPRange && LastPRange->REnd() <= ScannedEnd; LastPRange = LastPRange->NextRange())
+    LastPRange->CalcParenthesisLevel();
+  TSyntaxRange* First = std::exchange(LastPRange, nullptr);
+  if (!First) return;
+  // Past the rescanned region every level changes by what the first one's does, as a walk
+  // would find range by range: the later ranges owe it, and only the parentheses in view,
+  // whose colour changes, are drawn again.
+  const int Old = First->ParenthesisLevel();
+  First->CalcParenthesisLevel();
+  const int Delta = First->ParenthesisLevel() - Old;
+  if (Delta == 0) return;
+  First->SetParenthesisLevel(Old);
+  MoveShiftStep(First->RStart() - 1);
+  FPendingLevelShift += Delta;
+  // Rows below the view draw nothing; the bound leaves a margin for a partly shown row.
+  const int ViewStart = VisibleRange()->RStart();
+  const int ViewEnd = CellToCharIdx(TextCell(VisibleRange()->FTopRow + PageHeight + 3, 1));
+  TSyntaxRange* R =
+      First->REnd() >= ViewStart
+          ? First
+          : SyntaxRangeAtPosWithTip(ViewStart, SyntaxStartRange ? SyntaxStartRange : First);
+  for (; R && R->RStart() <= ViewEnd; R = R->NextRange())
+    if (dynamic_cast<TParenthesisRange*>(R)) R->DrawRange();
 }
 
 void TSourceEdit::RebuildSyntaxRanges() {

@@ -8,9 +8,23 @@
 #include "editor/VisibleRange.h"
 
 namespace {
-/** Visits every syntax range on every edit, from the last to the first. */
+/** Visits every syntax range on every edit, from the last to the first, and walks the
+    levels after the rescanned region until one keeps its level. */
 class TStraightforwardEdit : public TYorelEdit {
  protected:
+  void UpdateParenthesisLevelsAfterEdit() override {
+    const int ScannedEnd = LastCRange->REnd();
+    for (; LastPRange; LastPRange = LastPRange->NextRange()) {
+      if (LastPRange->REnd() <= ScannedEnd) {
+        LastPRange->CalcParenthesisLevel();
+        continue;
+      }
+      const int Old = LastPRange->ParenthesisLevel();
+      LastPRange->UpdateParenthesisLevel();
+      if (LastPRange->ParenthesisLevel() == Old) break;
+    }
+    LastPRange = nullptr;
+  }
   void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) override {
     std::vector<TSyntaxRange*> All;
     for (TSyntaxRange* R = LastSyntaxRange(); R; R = R->PrevRange())
