@@ -35,7 +35,11 @@ TQtCanvas::~TQtCanvas() {
 }
 
 QPainter& TQtCanvas::Painter() {
-  if (!FPainter.isActive()) FPainter.begin(FTarget);
+  if (!FPainter.isActive()) {
+    FPainter.begin(FTarget);
+    FPainterFont = -1;
+    FPainterTextColor.reset();
+  }
   return FPainter;
 }
 
@@ -49,6 +53,20 @@ int TQtCanvas::CurrentFont() {
     FFontDirty = false;
   }
   return FFontIndex;
+}
+
+// Setting a painter's font or pen costs even when it does not change, and drawing text
+// sets them once per piece.
+void TQtCanvas::UseTextStyle(QPainter& P, int FontIndex) {
+  if (FontIndex != FPainterFont) {
+    P.setFont(TTextLayoutCache::Instance().Font(FontIndex));
+    FPainterFont = FontIndex;
+  }
+  const TColor Color = Font()->Color();
+  if (FPainterTextColor != Color) {
+    P.setPen(ToQColor(Color));
+    FPainterTextColor = Color;
+  }
 }
 
 void TQtCanvas::Touch(const QRect& Rect) {
@@ -71,8 +89,7 @@ void TQtCanvas::TextRect(const TRect& Clip, int X, int Y, const QString& Text) {
     TTextLayoutCache& Cache = TTextLayoutCache::Instance();
     const int Index = CurrentFont();
     P.setClipRect(Rect);
-    P.setFont(Cache.Font(Index));
-    P.setPen(ToQColor(Font()->Color()));
+    UseTextStyle(P, Index);
     P.drawStaticText(X, Y, Cache.LaidOut(Index, Text).Text);
     P.setClipping(false);
   }
@@ -86,8 +103,7 @@ void TQtCanvas::TextOut(int X, int Y, const QString& Text) {
   const TTextLayoutCache::TLaidOutText& LaidOut = Cache.LaidOut(Index, Text);
   const QRect Rect(X, Y, LaidOut.Width, Cache.Metrics(Index).height());
   P.fillRect(Rect, ToQColor(BrushColor()));
-  P.setFont(Cache.Font(Index));
-  P.setPen(ToQColor(Font()->Color()));
+  UseTextStyle(P, Index);
   P.drawStaticText(X, Y, LaidOut.Text);
   Touch(Rect);
 }

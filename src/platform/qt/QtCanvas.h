@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <optional>
 
 #include "platform/core/Canvas.h"
 
@@ -34,12 +35,16 @@ class TQtCanvas : public TCanvas {
   QPainter& Painter();
   /** The handle of Font() in the text layout cache. */
   int CurrentFont();
+  void UseTextStyle(QPainter& P, int FontIndex);
   void Touch(const QRect& Rect);
 
   QImage* FTarget;
   QPainter FPainter;
   int FFontIndex = 0;
   bool FFontDirty = true;
+  // What the active painter was last given for text.
+  int FPainterFont = -1;
+  std::optional<TColor> FPainterTextColor;
 };
 
 class TQtBitmap : public TBitmap {
