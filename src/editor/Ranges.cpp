@@ -30,10 +30,14 @@ TCustomRange* TMCRanges::Items(int Index) const {
 void TMCRanges::MoveByEditor(TCustomRange* Range) {
   if (Range->FMovedByEditor || Range->Collection() != this) return;
   Range->FMovedByEditor = true;
-  ItemRemoved(Range);
+  StopVisiting(Range);
 }
 
 void TMCRanges::ItemRemoved(TCollectionItem* Item) {
+  StopVisiting(Item);
+}
+
+void TMCRanges::StopVisiting(TCollectionItem* Item) {
   // The item may be half destroyed: it is found by address only. The visited ranges are few
   // and a new one is at the end, so the search from the end is short.
   for (auto It = FVisited.rbegin(); It != FVisited.rend(); ++It) {

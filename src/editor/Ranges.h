@@ -37,6 +37,8 @@ class TMCRanges : public TObjectContainer {
   void ItemsReordered() override;
 
  private:
+  void StopVisiting(TCollectionItem* Item);
+
   TMemoComponent* FEditor;
   TRangeClass FItemClass;
   std::vector<TCollectionItem*> FVisited;

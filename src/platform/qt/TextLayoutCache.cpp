@@ -10,13 +10,12 @@ TTextLayoutCache& TTextLayoutCache::Instance() {
 }
 
 int TTextLayoutCache::FontIndex(const TFont& Font) {
-  const QString Key = QStringLiteral("%1|%2|%3")
-                          .arg(Font.Name())
-                          .arg(Font.Height())
-                          .arg(Font.Style().Contains(TFontStyle::fsBold) * 1 +
-                               Font.Style().Contains(TFontStyle::fsItalic) * 2 +
-                               Font.Style().Contains(TFontStyle::fsUnderline) * 4 +
-                               Font.Style().Contains(TFontStyle::fsStrikeOut) * 8);
+  const TFontStyles Style = Font.Style();
+  const TFontKey Key{Font.Name(), Font.Height(),
+                     Style.Contains(TFontStyle::fsBold) * 1 +
+                         Style.Contains(TFontStyle::fsItalic) * 2 +
+                         Style.Contains(TFontStyle::fsUnderline) * 4 +
+                         Style.Contains(TFontStyle::fsStrikeOut) * 8};
   const auto Found = FFontIndexes.constFind(Key);
   if (Found != FFontIndexes.constEnd()) return *Found;
   const QFont Resolved = ToQFont(Font);

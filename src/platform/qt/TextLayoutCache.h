@@ -29,6 +29,15 @@ class TTextLayoutCache {
   const TLaidOutText& LaidOut(int FontIndex, const QString& Text);
 
  private:
+  struct TFontKey {
+    QString Name;
+    int Height = 0;
+    int Style = 0;
+    bool operator==(const TFontKey&) const = default;
+    friend size_t qHash(const TFontKey& Key, size_t Seed = 0) {
+      return qHashMulti(Seed, Key.Name, Key.Height, Key.Style);
+    }
+  };
   struct TFontEntry {
     QFont Font;
     QFontMetrics Metrics;
@@ -38,6 +47,6 @@ class TTextLayoutCache {
   static constexpr int MaxTexts = 20000;
 
   std::vector<TFontEntry> FFonts;
-  QHash<QString, int> FFontIndexes;
+  QHash<TFontKey, int> FFontIndexes;
   int FTextCount = 0;
 };
