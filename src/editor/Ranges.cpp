@@ -50,8 +50,10 @@ void TMCRanges::StopVisiting(TCollectionItem* Item) {
 
 void TMCRanges::ItemsReordered() {
   FVisited.clear();
-  for (int I = 0; I < Count(); ++I)
-    if (!Items(I)->MovedByEditor()) FVisited.push_back(Items(I));
+  for (int I = 0; I < Count(); ++I) {
+    TCustomRange* Range = Items(I);
+    if (!Range->MovedByEditor()) FVisited.push_back(Range);
+  }
 }
 
 TCustomRange::TCustomRange(TCollection* Collection) : TContainerItem(Collection) {

@@ -50,6 +50,8 @@ class TFontStyles {
   void Include(TFontStyle S) { FBits |= Bit(S); }
   void Exclude(TFontStyle S) { FBits &= ~Bit(S); }
   bool IsEmpty() const { return FBits == 0; }
+  /** One bit per style, for hashing. */
+  unsigned Bits() const { return FBits; }
   friend TFontStyles operator|(TFontStyles A, TFontStyles B) {
     A.FBits |= B.FBits;
     return A;

@@ -10,12 +10,7 @@ TTextLayoutCache& TTextLayoutCache::Instance() {
 }
 
 int TTextLayoutCache::FontIndex(const TFont& Font) {
-  const TFontStyles Style = Font.Style();
-  const TFontKey Key{Font.Name(), Font.Height(),
-                     Style.Contains(TFontStyle::fsBold) * 1 +
-                         Style.Contains(TFontStyle::fsItalic) * 2 +
-                         Style.Contains(TFontStyle::fsUnderline) * 4 +
-                         Style.Contains(TFontStyle::fsStrikeOut) * 8};
+  const TFontKey Key{Font.Name(), Font.Height(), Font.Style()};
   const auto Found = FFontIndexes.constFind(Key);
   if (Found != FFontIndexes.constEnd()) return *Found;
   const QFont Resolved = ToQFont(Font);

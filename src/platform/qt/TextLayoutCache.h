@@ -32,10 +32,10 @@ class TTextLayoutCache {
   struct TFontKey {
     QString Name;
     int Height = 0;
-    int Style = 0;
+    TFontStyles Style;
     bool operator==(const TFontKey&) const = default;
     friend size_t qHash(const TFontKey& Key, size_t Seed = 0) {
-      return qHashMulti(Seed, Key.Name, Key.Height, Key.Style);
+      return qHashMulti(Seed, Key.Name, Key.Height, Key.Style.Bits());
     }
   };
   struct TFontEntry {
