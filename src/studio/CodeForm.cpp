@@ -35,6 +35,10 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   Column->setContentsMargins(0, 0, 0, 0);
   Column->setSpacing(0);
   Column->addWidget(FHost.get(), 1);
+  FBars = new QVBoxLayout;
+  FBars->setContentsMargins(0, 0, 0, 0);
+  FBars->setSpacing(0);
+  Column->addLayout(FBars);
   Column->addWidget(EdStatBar);
   setWidget(Client);
   resize(ClientWidth, ClientHeight);
@@ -103,6 +107,10 @@ void TCodeFRM::CreatePopupMenu() {
 
 QLabel* TCodeFRM::Panel(int I) const {
   return FPanels[I];
+}
+
+void TCodeFRM::AddBar(QWidget* Bar) {
+  FBars->addWidget(Bar);
 }
 
 void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {

@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QVBoxLayout;
 class TQtControlHost;
 
 class TCodeFRM : public QMdiSubWindow {
@@ -30,6 +31,9 @@ class TCodeFRM : public QMdiSubWindow {
   void SaveAs(const QString& FileName, const QString& Caption);
   /** Panel I of the status bar. */
   QLabel* Panel(int I) const;
+  /** Places Bar (find bar, notices) below the text, above the status bar; the window
+      owns it. Later bars go below earlier ones. */
+  void AddBar(QWidget* Bar);
 
   std::unique_ptr<TSourceEdit> tbCode;
   QStatusBar* EdStatBar;
@@ -57,5 +61,6 @@ class TCodeFRM : public QMdiSubWindow {
   // Destroyed before tbCode: the host detaches the control when it goes.
   std::unique_ptr<TQtControlHost> FHost;
   QLabel* FPanels[3];
+  QVBoxLayout* FBars;
   bool FFilling = false;
 };

@@ -77,13 +77,12 @@ void TMainFRM::CreateActions() {
   MainMenu1 = menuBar();
   File1 = MainMenu1->addMenu(QStringLiteral("&File"));
   Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
-  // Menus without items open nothing: they are plain entries of the bar.
-  Search1 = MainMenu1->addAction(QStringLiteral("&Search"));
-  View1 = MainMenu1->addAction(QStringLiteral("&View"));
+  Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
+  View1 = MainMenu1->addMenu(QStringLiteral("&View"));
   Project1 = MainMenu1->addMenu(QStringLiteral("&Project"));
-  ools1 = MainMenu1->addAction(QStringLiteral("&Tools"));
+  ools1 = MainMenu1->addMenu(QStringLiteral("&Tools"));
   Window1 = MainMenu1->addMenu(QStringLiteral("&Window"));
-  Help1 = MainMenu1->addAction(QStringLiteral("&Help"));
+  Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
 }
 
 void TMainFRM::CreateMenus() {
@@ -113,6 +112,14 @@ void TMainFRM::CreateMenus() {
 
   Cascade1 = Item(Window1, QStringLiteral("Cascade"), &TMainFRM::Cascade1Click);
   ile1 = Item(Window1, QStringLiteral("Tile"), &TMainFRM::ile1Click);
+
+  NextResult1 = Item(Search1, QStringLiteral("Next Result"), &TMainFRM::NextResult1Click);
+  NextResult1->setShortcut(Qt::Key_F4);
+  PreviousResult1 =
+      Item(Search1, QStringLiteral("Previous Result"), &TMainFRM::PreviousResult1Click);
+  PreviousResult1->setShortcut(Qt::SHIFT | Qt::Key_F4);
+
+  Options1 = Item(ools1, QStringLiteral("Options..."), &TMainFRM::Options1Click);
 }
 
 void TMainFRM::CreateToolBars() {

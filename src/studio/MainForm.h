@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,7 @@ class QStatusBar;
 class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
+class TResultList;
 class TSourceEdit;
 
 class TMainFRM : public QMainWindow {
@@ -73,20 +75,31 @@ class TMainFRM : public QMainWindow {
   // Window
   void Cascade1Click();
   void ile1Click();
+  // Search: F4 / Shift+F4 walk the result list used last
+  void NextResult1Click();
+  void PreviousResult1Click();
+  /** Panels call this whenever the user acts on them; List must be a QObject. */
+  void SetLastResultList(TResultList* List);
+  TResultList* LastResultList() const;
+  // Tools
+  void Options1Click() { ShowOptions(QString()); }
+  /** Tools > Options, at the page of that title when there is one. */
+  void ShowOptions(const QString& PageTitle);
 
   QMenuBar* MainMenu1;
   QMenu* File1;
   QMenu* Edit1;
-  QAction* Search1;
-  QAction* View1;
+  QMenu* Search1;
+  QMenu* View1;
   QMenu* Project1;
-  QAction* ools1;
+  QMenu* ools1;
   QMenu* Window1;
-  QAction* Help1;
+  QMenu* Help1;
   QAction *New1, *open1, *OpenProject1, *N1, *Save1, *SaveAs1, *SaveAll1, *Close1, *CloseAll1, *N2,
       *Exit1;
   QAction *Undo1, *Redo1, *N3, *Cut1, *Copy1, *Paste1, *DElete1, *SelectAll1;
   QAction *Run1, *BuildandRun1, *Cascade1, *ile1;
+  QAction *NextResult1, *PreviousResult1, *Options1;
   QStatusBar* StatusBar1;
   QFrame* panFiles;
   QSplitter* Splitter1;
@@ -131,4 +144,5 @@ class TMainFRM : public QMainWindow {
 
   QMdiArea* FMdiArea;
   bool FCentred = false;
+  QPointer<QObject> FLastResultList;
 };
