@@ -40,10 +40,15 @@ bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& 
 void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) {
   TMemoComponent::MoveRangesByEditor(Replaced, A, B, Delta);
   if (!FFirstSyntaxRange) return;
-  MoveShiftStep(B);
+  // The shift is exact only for ranges that start and end after B and stay at or after the
+  // first position; the others move one by one, clamped as every range setter clamps: an
+  // empty range right after B (its end lies in A..B), and, for a shorter whole text whose
+  // B is its new end, every range starting at or before -Delta.
+  MoveShiftStep(std::max(B + 1, -Delta));
+  // An empty range at A is overwritten too when the replaced text is not empty.
   std::vector<TSyntaxRange*> Touched;
   for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLastSyntaxRange;
-       R && R->REnd() >= A; R = R->PrevRange())
+       R && (R->REnd() >= A || R->RStart() >= A); R = R->PrevRange())
     Touched.push_back(R);
   if (FShiftStep) SetPendingRangeShift(PendingRangeShift() + Delta);
   for (TSyntaxRange* R : Touched)

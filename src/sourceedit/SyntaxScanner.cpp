@@ -333,7 +333,11 @@ void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
 }
 
 void TSourceEdit::RebuildSyntaxRanges() {
-  if (TextLength() == 0) return;
+  // Edits during an update may have emptied the text and left the old ranges empty there.
+  if (TextLength() == 0) {
+    ClearSyntaxRanges();
+    return;
+  }
   Selection()->HideCaret();
   ClearSyntaxRanges();
   ScanSyntaxRanges(WholeText());

@@ -31,11 +31,25 @@ class TRandomEdits {
   }
 
   /** One edit of the kind a user makes, anywhere in the text: typing, deleting, pasting,
-      undo or redo. */
+      undo or redo; now and then the whole text set, or the colouring's update opened for a
+      few steps, or closed. */
   void Edit(TSourceEdit& E) {
+    if (StepsToClose > 0 && --StepsToClose == 0) {
+      E.SyntaxColoring()->EndUpdate();
+      return;
+    }
     const int Length = E.TextLength();
     const int Start = Below(Length + 1);
-    const int Kind = Below(20);
+    const int Kind = Below(24);
+    if (Kind == 20 && StepsToClose == 0) {
+      E.SyntaxColoring()->BeginUpdate();
+      StepsToClose = 2 + Below(6);
+      return;
+    }
+    if (Kind >= 20) {
+      SetWholeText(E);
+      return;
+    }
     if (Kind == 0) {
       E.Undo();
       return;
@@ -56,7 +70,29 @@ class TRandomEdits {
     }
   }
 
+  /** True while Edit left the colouring's update open: the chain does not follow edits. */
+  bool UpdateOpen() const { return StepsToClose > 0; }
+
  private:
+  // Shorter, longer or empty, through the editor's Text.
+  void SetWholeText(TSourceEdit& E) {
+    const QString Text = E.Text();
+    switch (Below(4)) {
+      case 0:
+        E.SetText(Text.mid(Below(Text.size() + 1), Below(Text.size() + 1)));
+        break;
+      case 1:
+        E.SetText(Below(2) ? Text + Source(1 + Below(10)) : Source(1 + Below(10)) + Text);
+        break;
+      case 2:
+        E.SetText(QString());
+        break;
+      default:
+        E.SetText(Source(1 + Below(60)));
+    }
+  }
+
   std::mt19937 Random;
+  int StepsToClose = 0;
 };
 }  // namespace

@@ -194,3 +194,45 @@ TEST(Scanner, ASwitchableStyleEndingWithTheLineTakesTheLineBreak) {
   E.SetText("--a\r\nb");
   EXPECT_EQ(Chain(E), (QStringList{"style --: --a\r\n", "normal: b"}));
 }
+
+TEST(Scanner, AShorterWholeTextLeavesNoStaleRanges) {
+  struct {
+    QString Before, After;
+    QStringList Ranges;
+    std::vector<int> Levels;
+  } Cases[] = {
+      {"(a", "x", {"normal: x"}, {0}},
+      {"mov eax", "x", {"normal: x"}, {0}},
+      {"(a)))", ")b", {"close: )", "normal: b"}, {0, -1}},
+      {"mov eax", "", {}, {}},
+      {"x",
+       "eax, (1)",
+       {"word Registers: eax", "symbol: ,", "normal:  ", "open: (", "number: 1", "close: )"},
+       {0, 0, 0, 1, 1, 1}},
+  };
+  for (const auto& C : Cases) {
+    TYorelEdit E(C.Before);
+    E.SetText(C.After);
+    EXPECT_EQ(Chain(E), C.Ranges) << C.Before.toStdString() << " -> " << C.After.toStdString();
+    EXPECT_EQ(Levels(E), C.Levels) << C.Before.toStdString() << " -> " << C.After.toStdString();
+    ExpectTiles(E);
+  }
+}
+
+TEST(Scanner, InsideAnUpdateAnEmptyRangeAtAReplacedTextIsOverwritten) {
+  TYorelEdit E("(a)))");
+  E.SyntaxColoring()->BeginUpdate();
+  E.SetText(")b");
+  // The ranges follow as tracked ranges do: those past the new end are cut to its start.
+  auto Extents = [&] {
+    std::vector<std::pair<int, int>> Result;
+    for (TSyntaxRange* R = E.FirstSyntaxRange(); R; R = R->NextRange())
+      Result.emplace_back(R->RStart(), R->REnd());
+    return Result;
+  };
+  EXPECT_EQ(Extents(), (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}, {2, 2}}));
+  Replace(E, 1, 1, "z");
+  EXPECT_EQ(Extents(), (std::vector<std::pair<int, int>>{{2, 2}}));
+  E.SyntaxColoring()->EndUpdate();
+  EXPECT_EQ(Chain(E), QStringList{"normal: zb"});
+}
