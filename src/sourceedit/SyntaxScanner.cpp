@@ -144,21 +144,22 @@ class TSyntaxScan {
 
   // The first position after a style that is not switchable, starting at I: the next end
   // text not right after the escape character, the LF of a CR end text included; the end
-  // of the text when there is none.
+  // of the text when there is none. After an escaped end text the search goes on at the
+  // next character, whatever the length of the begin text.
   int StyleEnd(const TCustomStyle& S) {
     const QString End = S.EndText();
     const QString Ignore = S.IgnoreChar();
-    const int B = static_cast<int>(S.BeginText().size());
     const int N = static_cast<int>(End.size());
+    int From = I + static_cast<int>(S.BeginText().size());
     int Pos = I;
     int Found = 0;
     for (;;) {
-      const int From = Pos + B;
       const int At = N > 0 ? E.FindText(End, From) : 0;
       Found = At > 0 ? At - From + 1 : 0;
-      Pos = Pos + B + Found + N - 2;
+      Pos = From + Found + N - 2;
       if (Found < 1 || Pos <= N) break;
       if (Ignore.isEmpty() || Text.At(Pos - N) != Ignore[0]) break;
+      From = Pos + 1;
     }
     if (End == u"\r") ++Pos;
     if (Found < 1 || Pos <= N || Pos > Length) Pos = Length;

@@ -236,3 +236,12 @@ TEST(Scanner, InsideAnUpdateAnEmptyRangeAtAReplacedTextIsOverwritten) {
   E.SyntaxColoring()->EndUpdate();
   EXPECT_EQ(Chain(E), QStringList{"normal: zb"});
 }
+
+TEST(Scanner, TheSearchGoesOnRightAfterAnEscapedEndText) {
+  TSpySourceEdit E;
+  AddStyle(E, "/*", "*/", "\\");
+  E.SetText("/* a \\*/*/ b");
+  EXPECT_EQ(Chain(E), (QStringList{"style /*: /* a \\*/*/", "normal:  b"}));
+  E.SetText("/* a \\*/ b");
+  EXPECT_EQ(Chain(E), QStringList{"style /*: /* a \\*/ b"});
+}
