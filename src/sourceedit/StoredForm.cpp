@@ -3,6 +3,10 @@
 #include "sourceedit/StoredForm.h"
 
 namespace {
+// Collections are read recursively; real settings nest one or two deep, and a deeper
+// nesting must end in an error, not in an exhausted stack.
+constexpr int MaxCollectionNesting = 64;
+
 class TFormParser {
  public:
   explicit TFormParser(const QString& Text) : Text(Text) {}
@@ -170,6 +174,8 @@ class TFormParser {
 
   std::vector<TStoredProperties> ReadCollection() {
     Expect(u'<');
+    if (++Nesting > MaxCollectionNesting)
+      Fail(QStringLiteral("Collections are nested more than %1 deep").arg(MaxCollectionNesting));
     std::vector<TStoredProperties> Items;
     while (!Peek(u'>')) {
       if (ReadName() != u"item") Fail(QStringLiteral("'item' was expected"));
@@ -182,12 +188,14 @@ class TFormParser {
       Items.push_back(std::move(Item));
     }
     ++Pos;
+    --Nesting;
     return Items;
   }
 
   const QString& Text;
   qsizetype Pos = 0;
   int Line = 1;
+  int Nesting = 0;
 };
 }  // namespace
 

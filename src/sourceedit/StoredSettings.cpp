@@ -4,6 +4,7 @@
 #include "sourceedit/StoredSettings.h"
 
 #include <QFile>
+#include <limits>
 #include <utility>
 
 #include "sourceedit/SourceEdit.h"
@@ -60,7 +61,9 @@ class TValue {
     Invalid();
   }
   int Integer() const {
-    if (V.Kind != TStoredValue::vkInteger) Invalid();
+    if (V.Kind != TStoredValue::vkInteger || V.Integer < std::numeric_limits<int>::min() ||
+        V.Integer > std::numeric_limits<int>::max())
+      Invalid();
     return static_cast<int>(V.Integer);
   }
   TColor Color() const {

@@ -195,10 +195,34 @@ TEST(Language, StoredSettingsThatCannotBeRead) {
       {"SyntaxColoring.SymbolStyle = [fsBold", "Line 1: ',' was expected"},
       {"AutoIndentIncreaseStart = '{", "Line 1: Unterminated string"},
       {"AutoIndent =", "Line 1: A value was expected"},
+      {"SyntaxColoring.CustomStyles = <item DontSwitchToIndex1 = 4294967296 end>",
+       "Line 1: Invalid property value"},
   };
   for (const auto& Case : Cases) {
     TSpySourceEdit E;
     EXPECT_EQ(ErrorOf([&] { Apply(E, Case.Stored); }), Case.Error) << Case.Stored.toStdString();
+  }
+}
+
+TEST(Language, DeeplyNestedCollectionsAreRefusedWithTheirLine) {
+  auto Nested = [](int Depth) {
+    QString Text = "AutoIndent = True\nSyntaxColoring.WordLists = ";
+    for (int I = 0; I < Depth; ++I)
+      Text += "<item\nA = ";
+    Text += "1";
+    for (int I = 0; I < Depth; ++I)
+      Text += " end>";
+    return Text;
+  };
+  EXPECT_EQ(ReadStoredForm(Nested(64)).size(), 2u);
+  for (int Depth : {65, 100000}) {
+    QTemporaryFile File;
+    ASSERT_TRUE(File.open());
+    File.write(Nested(Depth).toUtf8());
+    File.close();
+    TSpySourceEdit E;
+    EXPECT_EQ(ErrorOf([&] { LoadStoredSettings(E, File.fileName()); }),
+              File.fileName() + ": Line 66: Collections are nested more than 64 deep");
   }
 }
 
