@@ -4,6 +4,7 @@
  ** viewport, undo and the screen up to date in one pass. **/
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -65,6 +66,9 @@ class TMemoComponent : public TCustomControl {
   int PendingRangeShift() const { return FPendingRangeShift; }
 
   // Replacement, notification, undo and redo.
+  /** Replaces Range's text. Refused with EInvalidOperation while another replacement moves
+      the ranges, from a handler it raised; refused with ETextTooLong beyond the store's limit,
+      before anything changes. */
   virtual void ReplaceRangeText(TCustomRange* Range, const QString& NewText);
   virtual void DoTextReplaced(int Start, int OldLength, int NewLength);
   virtual void DoReplaceFinished() {}
@@ -145,12 +149,20 @@ class TMemoComponent : public TCustomControl {
   TNotifyEvent OnChange;
   TNotifyEvent OnChangePrivate;
   TNotifyEvent OnSelectionChange;
+  /** Raises a handler of the editor or of one of its ranges. While the editor carries out a
+      change of its own, an exception from the handler is held until the change is complete
+      and then thrown on, so that no handler leaves the text, its ranges or the view half
+      changed. */
+  void RaiseHandler(const TNotifyEvent& Event, TObject* Sender);
 
   // Cell size and page size in pixels and cells (0 until the font is first measured).
   int FontHeight = 0;
   int FontWidth = 0;
   int PageHeight = 0;
   int PageWidth = 0;
+  /** The cell size to divide by: the measured one, or a default while no font is measured. */
+  int CellHeight() const { return FontHeight > 0 ? FontHeight : 13; }
+  int CellWidth() const { return FontWidth > 0 ? FontWidth : 8; }
   /** While set, change and selection notifications are held back. */
   bool DontNotify = false;
 
@@ -166,6 +178,25 @@ class TMemoComponent : public TCustomControl {
 
  private:
   friend class TMemoReplacement;
+
+  /** Holds the exceptions of the handlers raised while it lives (see RaiseHandler); the
+      outermost one throws the first of them on when it ends. */
+  class THeldHandlerErrors {
+   public:
+    explicit THeldHandlerErrors(TMemoComponent& Editor) : E(Editor) { ++E.FHeldLevels; }
+    THeldHandlerErrors(const THeldHandlerErrors&) = delete;
+    THeldHandlerErrors& operator=(const THeldHandlerErrors&) = delete;
+    ~THeldHandlerErrors() noexcept(false) {
+      if (--E.FHeldLevels > 0 || !E.FHeldError) return;
+      std::exception_ptr Error = std::exchange(E.FHeldError, nullptr);
+      // Unwinding already, the exception under way is the one reported.
+      if (std::uncaught_exceptions() == Uncaught) std::rethrow_exception(Error);
+    }
+
+   private:
+    TMemoComponent& E;
+    const int Uncaught = std::uncaught_exceptions();
+  };
 
   static bool IsClaimedKey(quint16 Key);
   void ReadOnlyKeyDown(quint16 Key, TShiftState Shift);
@@ -209,5 +240,8 @@ class TMemoComponent : public TCustomControl {
   PUndoOperation FUndoStack = nullptr;
   PUndoOperation FRedoStack = nullptr;
   bool FInUndo = false;
+  bool FReplacing = false;  ///< a replacement moves the ranges; another may not start
   int FPendingRangeShift = 0;
+  int FHeldLevels = 0;
+  std::exception_ptr FHeldError;
 };

@@ -4,6 +4,7 @@
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/ScopeExit.h"
 
 namespace {
 constexpr int DragTimerId = 1;
@@ -94,39 +95,45 @@ void TMemoComponent::HandleClipboardMessage(unsigned Msg) {
 
 void TMemoComponent::ChangeIndent(int Change) {
   if (Change == 0) return;
+  const THeldHandlerErrors Held(*this);
   TSelectionRange& Sel = *FSelection;
-  DontNotify = true;
-  FVisibleRange->DoChanging();
-  PushUndo(NewGroupMarker());
-  const int FirstRow = Sel.StartRowCol().Row;
-  const int LastRow = std::max(Sel.EndRowCol().Row, FirstRow);
-  for (int Row = FirstRow; Row <= LastRow; ++Row) {
-    const int RowStart = CellToCharIdx(TextCell(Row, 1));
-    int I = RowStart;
-    // Tabs and the control character 21 count as indentation; spaces do not.
-    while (I <= TextLength() && (CharAt(I) == u'\t' || CharAt(I).unicode() == 21))
-      ++I;
-    TMCRange At;
-    At.SetEditor(this);
-    if (Change > 0) {
-      At.SetRStart(I);
-      At.SetRLength(0);
-      At.SetText(QString(Change, u'\t'));
-      if (Sel.RLength() > 0 && Sel.RStart() == I + Change) Sel.SetRStart(I);
-    } else {
-      const int Remove = std::min(I - RowStart, -Change);
-      At.SetRStart(I - Remove);
-      At.SetRLength(Remove);
-      At.Clear();
+  {
+    DontNotify = true;
+    FVisibleRange->DoChanging();
+    PushUndo(NewGroupMarker());
+    // Ended by an error too, the group closes and the view draws and notifies again.
+    const TScopeExit EndGroup([&] {
+      PushUndo(NewGroupMarker());
+      FVisibleRange->DoDiscardChanges();
+      Sel.HideCaret();
+      FVisibleRange->DrawRange();
+      Sel.UpdateCaretPos();
+      Sel.ShowCaret();
+      DontNotify = false;
+    });
+    const int FirstRow = Sel.StartRowCol().Row;
+    const int LastRow = std::max(Sel.EndRowCol().Row, FirstRow);
+    for (int Row = FirstRow; Row <= LastRow; ++Row) {
+      const int RowStart = CellToCharIdx(TextCell(Row, 1));
+      int I = RowStart;
+      // Tabs and the control character 21 count as indentation; spaces do not.
+      while (I <= TextLength() && (CharAt(I) == u'\t' || CharAt(I).unicode() == 21))
+        ++I;
+      TMCRange At;
+      At.SetEditor(this);
+      if (Change > 0) {
+        At.SetRStart(I);
+        At.SetRLength(0);
+        At.SetText(QString(Change, u'\t'));
+        if (Sel.RLength() > 0 && Sel.RStart() == I + Change) Sel.SetRStart(I);
+      } else {
+        const int Remove = std::min(I - RowStart, -Change);
+        At.SetRStart(I - Remove);
+        At.SetRLength(Remove);
+        At.Clear();
+      }
     }
   }
-  PushUndo(NewGroupMarker());
-  FVisibleRange->DoDiscardChanges();
-  Sel.HideCaret();
-  FVisibleRange->DrawRange();
-  Sel.UpdateCaretPos();
-  Sel.ShowCaret();
-  DontNotify = false;
   NotifyChange();
   NotifySelectionChange();
 }

@@ -5,6 +5,7 @@
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/ScopeExit.h"
 
 namespace {
 bool HasOnlyPairedLineBreaks(const QString& Text) {
@@ -48,11 +49,20 @@ class TMemoReplacement {
 
   void Run(const QString& NewText) {
     E.FSelection->DoChanging();
+    bool Replaced = false;
+    // Nothing below raises a handler's exception (they are held), but the text store may
+    // refuse the new text: the selection then stays as it was.
+    const TScopeExit CloseSelection([&] {
+      if (!Replaced) E.FSelection->DoDiscardChanges();
+    });
+    E.FReplacing = true;
+    const TScopeExit RangesMoved([&] { E.FReplacing = false; });
     // The replacement repaints by its own rules; the selection must not repaint its old extent.
     E.FSelection->ReleaseOldSel();
     KeepLineBreaksWhole();
     P = Range.RStart();
     N = NormalizeLineBreaks(NewText);
+    E.FText.CheckReplace(Range.RLength(), N.size());
     n = static_cast<int>(N.size());
     if (!E.FInUndo) RecordUndo();
     MeasureBefore();
@@ -70,6 +80,9 @@ class TMemoReplacement {
     E.DoTextReplaced(P, n - d, n);
     Repaint();
     E.DoReplaceFinished();
+    // The text and its ranges are whole: the handlers told now may edit again.
+    E.FReplacing = false;
+    Replaced = true;
     E.FSelection->DoChange();
     E.NotifyChange();
   }
@@ -164,18 +177,14 @@ class TMemoReplacement {
   }
 
   // Ranges keep covering the same characters; one left empty by the edit is told so, and
-  // its handler may free it (or others), which a visit from the last index down survives.
+  // its handler may free it or others, which the visit skips.
   void MoveTrackedRanges() {
     const int A = Range.RStart();
     const int B = Range.REnd();
     E.MoveRangesByEditor(Range, A, B, d);
-    const std::vector<TCollectionItem*>& Visited = E.FTrackedRanges->VisitedItems();
-    for (int I = static_cast<int>(Visited.size()) - 1; I >= 0; --I) {
-      I = std::min(I, static_cast<int>(Visited.size()) - 1);
-      if (I < 0) break;
-      auto* X = static_cast<TCustomRange*>(Visited[I]);
-      if (X != &Range && X != E.FVisibleRange) X->FollowReplacement(A, B, d);
-    }
+    E.FTrackedRanges->VisitBackwards([&](TCustomRange& X) {
+      if (&X != &Range && &X != E.FVisibleRange) X.FollowReplacement(A, B, d);
+    });
   }
 
   // The full refresh when the line count or the widest row changed; a re-measure that finds
@@ -207,6 +216,11 @@ class TMemoReplacement {
 };
 
 void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewText) {
+  // A handler of a range told about this replacement would change the text under it.
+  if (FReplacing)
+    throw EInvalidOperation(QStringLiteral(
+        "The text cannot be changed by a handler while the editor is applying a change"));
+  const THeldHandlerErrors Held(*this);
   TMemoReplacement(*this, *Range).Run(NewText);
 }
 
@@ -216,6 +230,21 @@ void TMemoComponent::MoveRangesByEditor(TCustomRange&, int, int, int) {}
 
 void TMemoComponent::NotifyChange() {
   if (DontNotify) return;
-  RaiseEvent(OnChange, this);
-  RaiseEvent(OnChangePrivate, this);
+  // The private listener hears of the change even when the public handler throws.
+  const THeldHandlerErrors Held(*this);
+  RaiseHandler(OnChange, this);
+  RaiseHandler(OnChangePrivate, this);
+}
+
+void TMemoComponent::RaiseHandler(const TNotifyEvent& Event, TObject* Sender) {
+  if (!Event) return;
+  if (FHeldLevels == 0) {
+    Event(Sender);
+    return;
+  }
+  try {
+    Event(Sender);
+  } catch (...) {
+    if (!FHeldError) FHeldError = std::current_exception();
+  }
 }

@@ -36,7 +36,7 @@ void TMemoComponent::SetReadOnly(bool Value) {
 }
 
 void TMemoComponent::NotifySelectionChange() {
-  if (!DontNotify) RaiseEvent(OnSelectionChange, this);
+  if (!DontNotify) RaiseHandler(OnSelectionChange, this);
 }
 
 void TMemoComponent::CreateEditorCaret() {

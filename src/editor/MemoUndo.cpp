@@ -4,6 +4,7 @@
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/ScopeExit.h"
 
 void TMemoComponent::PushUndo(PUndoOperation Operation) {
   if (!Operation) return;
@@ -54,12 +55,28 @@ void TMemoComponent::ClearUndo() {
 
 void TMemoComponent::ReplayUndo(WPARAM Which) {
   if (Perform(EM_CANUNDO, Which) == 0) return;
+  const THeldHandlerErrors Held(*this);
   const bool Redoing = Which == 1;
   PUndoOperation& Source = Redoing ? FRedoStack : FUndoStack;
   auto PushTarget = [&](PUndoOperation Op) { Redoing ? PushUndo(Op) : PushRedo(Op); };
   FInUndo = true;
   bool InGroup = false;
   std::unique_ptr<TMCRange> Anchor;
+  auto CloseGroup = [&] {
+    FVisibleRange->DoDiscardChanges();
+    FSelection->HideCaret();
+    FVisibleRange->DrawRange();
+    if (Anchor) FSelection->Assign(Anchor.get());
+    FSelection->UpdateCaretPos();
+    FSelection->ShowCaret();
+    DontNotify = false;
+  };
+  // Stopped by an error, the replay still closes its group and ends, so that the view
+  // draws and notifies again and later edits are recorded.
+  const TScopeExit Ended([&] {
+    if (InGroup) CloseGroup();
+    FInUndo = false;
+  });
   do {
     if (!Source) break;
     TUndoOperation Op;
@@ -71,13 +88,7 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
         DontNotify = true;
         FVisibleRange->DoChanging();
       } else {
-        FVisibleRange->DoDiscardChanges();
-        FSelection->HideCaret();
-        FVisibleRange->DrawRange();
-        if (Anchor) FSelection->Assign(Anchor.get());
-        FSelection->UpdateCaretPos();
-        FSelection->ShowCaret();
-        DontNotify = false;
+        CloseGroup();
         NotifyChange();
         NotifySelectionChange();
       }

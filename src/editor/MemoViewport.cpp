@@ -16,8 +16,8 @@ void TMemoComponent::UpdateFontMetrics() {
 void TMemoComponent::UpdateLayout() {
   if (!HandleAllocated() || !HasParent()) return;
   UpdateDrawBitmap();
-  if (FontHeight <= 0) FontHeight = 13;
-  if (FontWidth <= 0) FontWidth = 8;
+  FontHeight = CellHeight();
+  FontWidth = CellWidth();
   const TRect Client = ClientRect();
   PageHeight = std::max((Client.Height() - FTopMargin) / FontHeight, 1);
   PageWidth = std::max((Client.Width() - FLeftMargin) / FontWidth, 1);
@@ -37,8 +37,8 @@ void TMemoComponent::HandleFontChanged() {
 }
 
 TTextCell TMemoComponent::ScrPointToScrCell(TPoint P) const {
-  return TextCell((P.Y - FTopMargin) / FontHeight + 1,
-                  (P.X - FLeftMargin + FontWidth / 2) / FontWidth + 1);
+  return TextCell((P.Y - FTopMargin) / CellHeight() + 1,
+                  (P.X - FLeftMargin + CellWidth() / 2) / CellWidth() + 1);
 }
 
 TPoint TMemoComponent::ScrCellToScrPoint(TTextCell Cell) const {

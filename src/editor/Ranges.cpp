@@ -2,10 +2,14 @@
  ** The range collection, the change bracket and the stored-extent rules. **/
 #include "editor/Ranges.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 
 TMCRanges::TMCRanges(TMemoComponent* AOwner)
     : TObjectContainer(AOwner, [](TCollection* C) { return new TCustomRange(C); }),
@@ -35,6 +39,18 @@ void TMCRanges::MoveByEditor(TCustomRange* Range) {
 
 void TMCRanges::ItemRemoved(TCollectionItem* Item) {
   StopVisiting(Item);
+  if (!FWalk) return;
+  // Found by address only, as below; the visit has not reached it yet, or has passed it.
+  auto It = std::find(FWalk->begin(), FWalk->end(), Item);
+  if (It != FWalk->end()) *It = nullptr;
+}
+
+void TMCRanges::VisitBackwards(const std::function<void(TCustomRange&)>& Visit) {
+  std::vector<TCollectionItem*> Walk = FVisited;
+  std::vector<TCollectionItem*>* Outer = std::exchange(FWalk, &Walk);
+  const TScopeExit Restore([&] { FWalk = Outer; });
+  for (auto It = Walk.rbegin(); It != Walk.rend(); ++It)
+    if (*It) Visit(*static_cast<TCustomRange*>(*It));
 }
 
 void TMCRanges::StopVisiting(TCollectionItem* Item) {
@@ -155,7 +171,10 @@ void TCustomRange::FollowReplacement(int A, int B, int Delta) {
 }
 
 void TCustomRange::NotifyOverwrite() {
-  RaiseEvent(OnOverwrite, this);
+  if (FEditor)
+    FEditor->RaiseHandler(OnOverwrite, this);
+  else
+    RaiseEvent(OnOverwrite, this);
 }
 
 void TCustomRange::DoChanging() {
@@ -172,7 +191,10 @@ void TCustomRange::DoDiscardChanges() {
 }
 
 void TCustomRange::Changed() {
-  RaiseEvent(OnChange, this);
+  if (FEditor)
+    FEditor->RaiseHandler(OnChange, this);
+  else
+    RaiseEvent(OnChange, this);
 }
 
 void TMCRange::SetRStart(int Value) {

@@ -30,6 +30,10 @@ class TMCRanges : public TObjectContainer {
   void MoveByEditor(TCustomRange* Range);
   /** The ranges every edit visits: all but those the editor moves itself, in index order. */
   const std::vector<TCollectionItem*>& VisitedItems() const { return FVisited; }
+  /** Calls Visit for each of the visited ranges as they are now, from the last to the first.
+      Visit and the handlers it runs may free ranges: a freed one is skipped, and a range
+      added meanwhile is not visited. */
+  void VisitBackwards(const std::function<void(TCustomRange&)>& Visit);
 
  protected:
   void ItemInserted(TCollectionItem* Item) override { FVisited.push_back(Item); }
@@ -42,6 +46,7 @@ class TMCRanges : public TObjectContainer {
   TMemoComponent* FEditor;
   TRangeClass FItemClass;
   std::vector<TCollectionItem*> FVisited;
+  std::vector<TCollectionItem*>* FWalk = nullptr;  ///< the ranges of the visit under way
 };
 
 class TCustomRange : public TContainerItem {

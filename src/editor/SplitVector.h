@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <limits>
+#include <stdexcept>
 #include <type_traits>
 #include <vector>
 
@@ -89,11 +91,14 @@ class TSplitVector {
 
   // Grows by an eighth again, so a long run of insertions costs amortised constant time
   // each, and a text just loaded leaves room for typing without a copy of the whole.
+  // The sizes are counted in 64 bits and capped where an int index ends.
   void Reserve(int Needed) {
     if (FGapLength >= Needed) return;
+    constexpr size_t Largest = std::numeric_limits<int>::max();
+    const size_t Length = static_cast<size_t>(FLength) + static_cast<size_t>(Needed);
+    if (Length > Largest) throw std::length_error("TSplitVector: more than an int can index");
     GapTo(FLength);
-    const size_t Length = static_cast<size_t>(FLength) + Needed;
-    const size_t NewSize = std::max<size_t>(Length + Length / 8 + 16, FBody.size());
+    const size_t NewSize = std::min(std::max(Length + Length / 8 + 16, FBody.size()), Largest);
     FBody.resize(NewSize);
     FGapLength = static_cast<int>(NewSize) - FLength;
   }

@@ -13,7 +13,17 @@ QString TTextBuffer::Mid(int Start, int Count) const {
   return Result;
 }
 
+void TTextBuffer::CheckReplace(int DeleteCount, qsizetype InsertCount) const {
+  const qint64 NewLength = qint64(Length()) - DeleteCount + InsertCount;
+  if (NewLength > MaxLength)
+    throw ETextTooLong(
+        QStringLiteral("The text would have %1 characters; an editor holds at most %2")
+            .arg(NewLength)
+            .arg(MaxLength));
+}
+
 void TTextBuffer::Replace(int Start, int DeleteCount, QStringView Inserted) {
+  CheckReplace(DeleteCount, Inserted.size());
   FChars.Delete(Start, DeleteCount);
   FChars.Insert(Start, reinterpret_cast<const char16_t*>(Inserted.data()),
                 static_cast<int>(Inserted.size()));

@@ -109,8 +109,8 @@ void TVisibleRange::ScrollRows(const TRect& Old, const TRect& New) {
   if (!IsRectEmpty(Uncovered)) {
     TMCRange Rows;
     Rows.SetEditor(E);
-    Rows.SetStartRowCol(TextCell(FTopRow + Uncovered.Top / E->FontHeight, 1));
-    Rows.SetEndRowCol(TextCell(FTopRow + ((Uncovered.Bottom - 1) / E->FontHeight + 1), 1));
+    Rows.SetStartRowCol(TextCell(FTopRow + Uncovered.Top / E->CellHeight(), 1));
+    Rows.SetEndRowCol(TextCell(FTopRow + ((Uncovered.Bottom - 1) / E->CellHeight() + 1), 1));
     Rows.DrawRange();
   }
   if (E->Bitmapped() && E->DrawBitmap()) E->Invalidate();

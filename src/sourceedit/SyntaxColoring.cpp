@@ -45,20 +45,20 @@ void TSyntaxColoring::Assign(const TPersistent* Source) {
     TOwnedPersistent::Assign(Source);
     return;
   }
-  BeginUpdate();
-  FEnabled = Other->FEnabled;
-  FSymbolColor = Other->FSymbolColor;
-  FSymbolStyle = Other->FSymbolStyle;
-  FSymbolCustomStyle = Other->FSymbolCustomStyle;
-  FNumberColor = Other->FNumberColor;
-  FNumberStyle = Other->FNumberStyle;
-  FNumberCustomStyle = Other->FNumberCustomStyle;
-  FWordLists->Assign(Other->FWordLists.get());
-  FCustomStyles->Assign(Other->FCustomStyles.get());
-  FParenthesisColors->Assign(Other->FParenthesisColors.get());
-  FParenthesisStyle = Other->FParenthesisStyle;
-  FParenthesisCustomStyle = Other->FParenthesisCustomStyle;
-  EndUpdate();
+  WithinUpdate(*this, [&] {
+    FEnabled = Other->FEnabled;
+    FSymbolColor = Other->FSymbolColor;
+    FSymbolStyle = Other->FSymbolStyle;
+    FSymbolCustomStyle = Other->FSymbolCustomStyle;
+    FNumberColor = Other->FNumberColor;
+    FNumberStyle = Other->FNumberStyle;
+    FNumberCustomStyle = Other->FNumberCustomStyle;
+    FWordLists->Assign(Other->FWordLists.get());
+    FCustomStyles->Assign(Other->FCustomStyles.get());
+    FParenthesisColors->Assign(Other->FParenthesisColors.get());
+    FParenthesisStyle = Other->FParenthesisStyle;
+    FParenthesisCustomStyle = Other->FParenthesisCustomStyle;
+  });
 }
 
 void TSyntaxColoring::EndUpdate() {

@@ -4,6 +4,7 @@
  ** stops once, past the change, a new range ends exactly like an old one. **/
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/ScopeExit.h"
 #include "sourceedit/SourceEdit.h"
 
 #include <utility>
@@ -277,6 +278,8 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
     return;
   }
   ++FSyntaxColoring->FUpdateDebth;
+  // A scan stopped by an error must not leave every later scan switched off.
+  const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
   // Any range is as good a starting point as the first while the chain is in text order;
   // the shift step stands right after the last edit.
   TSyntaxRange* Tip = FShiftStep ? FShiftStep : SyntaxStartRange;
@@ -284,7 +287,6 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
   Scan.Run();
   LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
                                        Scan.Position() ? Scan.Position() : FLastSyntaxRange);
-  --FSyntaxColoring->FUpdateDebth;
 }
 
 void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {

@@ -1,22 +1,15 @@
 // The keyboard tables, driven through the control's key steps.
 #include <gtest/gtest.h>
 
+#include "KeyPresses.h"
 #include "SpyMemo.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
-#include "platform/core/Keys.h"
 
 namespace {
 constexpr unsigned Shift = TShiftState::ssShift, Ctrl = TShiftState::ssCtrl,
                    Alt = TShiftState::ssAlt;
 
-void Key(TMemoComponent& E, quint16 Code, unsigned Modifiers = 0) {
-  E.HandleKeyDown(Code, TShiftState{Modifiers});
-}
-void Type(TMemoComponent& E, const QString& Text) {
-  for (QChar C : Text)
-    E.HandleKeyPress(C);
-}
 int Caret(const TMemoComponent& E) {
   return E.Selection()->CursorPos();
 }

@@ -2,33 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QList>
+#include <utility>
 
+#include "KeyPresses.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/Exceptions.h"
 
 namespace {
-void Type(TMemoComponent& E, const QString& Chars) {
-  for (QChar C : Chars)
-    E.Selection()->SetText(C == u'\r' ? QStringLiteral("\r\n") : QString(C));
-}
-
-void DeleteBackward(TMemoComponent& E) {
-  TSelectionRange& Sel = *E.Selection();
-  Sel.DoChanging();
-  Sel.SetRStart(Sel.RStart() - 1);
-  Sel.DoDiscardChanges();
-  Sel.Clear();
-}
-
-void DeleteForward(TMemoComponent& E) {
-  TSelectionRange& Sel = *E.Selection();
-  Sel.DoChanging();
-  Sel.SetRLength(1);
-  Sel.DoDiscardChanges();
-  Sel.Clear();
-}
-
 int UndoDepth(const TMemoComponent& E) {
   int Depth = 0;
   for (const TUndoOperation* Op = E.UndoStack(); Op; Op = Op->NextItem)
@@ -92,12 +74,12 @@ TEST(Replace, DeletionRunsMergeInTextOrder) {
   E.WholeText()->SetText("abcdef");
   E.SetSelStart(1);
   for (int I = 0; I < 3; ++I)
-    DeleteForward(E);
+    Key(E, VK_DELETE);
   ASSERT_EQ(E.Text(), "aef");
   EXPECT_EQ(E.UndoStack()->NewText, "bcd");
   E.SetSelStart(3);
   for (int I = 0; I < 2; ++I)
-    DeleteBackward(E);
+    Key(E, VK_BACK);
   ASSERT_EQ(E.Text(), "a");
   EXPECT_EQ(E.UndoStack()->NewText, "ef");
   E.Undo();
@@ -108,7 +90,7 @@ TEST(Replace, DeletionRunsMergeInTextOrder) {
 TEST(Replace, DeletionAndTypingDoNotMerge) {
   TMemoComponent E;
   Type(E, "abc");
-  DeleteBackward(E);
+  Key(E, VK_BACK);
   Type(E, "x");
   EXPECT_EQ(UndoDepth(E), 3);
   E.Undo();
@@ -273,6 +255,75 @@ TEST(Replace, AHandlerMayFreeItsRangeDuringTheVisit) {
   R.SetText("");
   EXPECT_EQ(E.TrackedRanges()->Count(), Before - 4);
   EXPECT_EQ(E.Text(), "adef");
+}
+
+TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
+  // "0123456789" with 4..5 deleted; Hit, overwritten, frees one or two earlier ranges.
+  for (int Freed : {1, 2}) {
+    SCOPED_TRACE(testing::Message() << Freed << " freed");
+    TMemoComponent E;
+    E.WholeText()->SetText("0123456789");
+    std::vector<TCustomRange*> Earlier;
+    for (int I = 0; I < Freed; ++I)
+      Earlier.push_back(E.TrackedRanges()->Add(1 + I, 1));
+    TCustomRange* Hit = E.TrackedRanges()->Add(4, 2);
+    TCustomRange* Later = E.TrackedRanges()->Add(8, 2);
+    int Overwrites = 0;
+    Hit->OnOverwrite = [&](TObject*) {
+      ++Overwrites;
+      for (TCustomRange* R : std::exchange(Earlier, {}))
+        delete R;
+    };
+    TMCRange R;
+    R.SetEditor(&E);
+    R.SetRStart(4);
+    R.SetREnd(5);
+    R.SetText("");
+    EXPECT_EQ(Overwrites, 1);
+    EXPECT_EQ(Later->RStart(), 6);
+    EXPECT_EQ(Later->REnd(), 7);
+    EXPECT_EQ(E.TrackedRanges()->Count(), 4);
+  }
+}
+
+TEST(Replace, AHandlerMayNotReplaceTextWhileTheRangesMove) {
+  for (bool FromOnChange : {false, true}) {
+    SCOPED_TRACE(FromOnChange ? "OnChange" : "OnOverwrite");
+    TMemoComponent E;
+    E.WholeText()->SetText("abcdef");
+    E.ClearUndo();
+    TCustomRange* Hit = E.TrackedRanges()->Add(2, 2);
+    TCustomRange* Later = E.TrackedRanges()->Add(5, 1);
+    (FromOnChange ? Hit->OnChange : Hit->OnOverwrite) = [&](TObject*) { Later->SetText("X"); };
+    TMCRange R;
+    R.SetEditor(&E);
+    R.SetRStart(2);
+    R.SetREnd(3);
+    try {
+      R.SetText("");
+      ADD_FAILURE() << "the nested replacement went through";
+    } catch (const EInvalidOperation& Error) {
+      EXPECT_EQ(Error.Message(),
+                "The text cannot be changed by a handler while the editor is applying a change");
+    }
+    // The outer replacement is whole: text, ranges and one undo step.
+    EXPECT_EQ(E.Text(), "adef");
+    EXPECT_EQ(Later->RStart(), 3);
+    EXPECT_EQ(UndoDepth(E), 1);
+    Hit->OnChange = Hit->OnOverwrite = nullptr;
+    E.Undo();
+    EXPECT_EQ(E.Text(), "abcdef");
+  }
+  // Once the text and its ranges are whole, the editor's own handler may edit.
+  TMemoComponent E;
+  E.WholeText()->SetText("ab");
+  bool Again = true;
+  E.OnChange = [&](TObject*) {
+    if (std::exchange(Again, false)) E.Selection()->SetText("!");
+  };
+  E.SetSelStart(2);
+  E.Selection()->SetText("c");
+  EXPECT_EQ(E.Text(), "abc!");
 }
 
 TEST(Replace, WidestRowFollowsEveryEdit) {

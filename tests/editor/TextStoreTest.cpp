@@ -1,6 +1,9 @@
 // A new control, the read side of the text, and the text messages.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <stdexcept>
+
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
@@ -68,4 +71,26 @@ TEST(TextStore, RowsOfALargeText) {
     EXPECT_EQ(E.CharIdxToCell(Start + 1), TextCell(Row, 2));
     EXPECT_EQ(E.LineLength(Row), (Row - 1) % 7);
   }
+}
+
+TEST(TextStore, RefusesToGrowPastItsLimitBeforeChangingAnything) {
+  TTextBuffer Buffer;
+  Buffer.Replace(0, 0, u"abc");
+  EXPECT_NO_THROW(Buffer.CheckReplace(3, TTextBuffer::MaxLength));
+  try {
+    Buffer.CheckReplace(2, TTextBuffer::MaxLength);
+    ADD_FAILURE() << "no error";
+  } catch (const ETextTooLong& Error) {
+    EXPECT_EQ(Error.Message(),
+              "The text would have 1073741825 characters; an editor holds at most 1073741824");
+  }
+  // Refused before a character of the new text is read: this view claims more than it has.
+  const char16_t One = u'x';
+  EXPECT_THROW(Buffer.Replace(3, 0, QStringView(&One, TTextBuffer::MaxLength)), ETextTooLong);
+  EXPECT_EQ(Buffer.ToString(), "abc");
+  // The gap buffer's own growth is checked where an int index ends.
+  TSplitVector<char16_t> Vector;
+  Vector.Insert(0, u'a');
+  EXPECT_THROW(Vector.Insert(1, &One, std::numeric_limits<int>::max()), std::length_error);
+  EXPECT_EQ(Vector.Length(), 1);
 }

@@ -2,6 +2,9 @@
 // followed, and the switchable styles that the Yorel definition does not use.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 #include "SourceEditFixture.h"
 
 namespace {
@@ -244,4 +247,24 @@ TEST(Scanner, TheSearchGoesOnRightAfterAnEscapedEndText) {
   EXPECT_EQ(Chain(E), (QStringList{"style /*: /* a \\*/*/", "normal:  b"}));
   E.SetText("/* a \\*/ b");
   EXPECT_EQ(Chain(E), QStringList{"style /*: /* a \\*/ b"});
+}
+
+TEST(Scanner, AScanStoppedByAnErrorLeavesColouringOn) {
+  class TFailingOnce : public TYorelEdit {
+   public:
+    using TYorelEdit::TYorelEdit;
+    bool RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor) override {
+      if (std::exchange(Fail, false)) throw std::runtime_error("no memory");
+      return TYorelEdit::RemoveOverlappedRanges(NewRange, Cursor);
+    }
+    bool Fail = false;
+  } E("mov eax");
+  E.Fail = true;
+  EXPECT_THROW(Replace(E, 1, 0, "x"), std::runtime_error);
+  EXPECT_EQ(E.SyntaxColoring()->UpdateDebth(), 0);
+  E.SyntaxColoring()->ColoringChange();
+  EXPECT_EQ(Chain(E), (QStringList{"normal: xmov ", "word Registers: eax"}));
+  Replace(E, 1, 1, "");
+  EXPECT_EQ(Chain(E), (QStringList{"word ASM Standard: mov", "normal:  ", "word Registers: eax"}));
+  ExpectTiles(E);
 }

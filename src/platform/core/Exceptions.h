@@ -34,6 +34,12 @@ class EConvertError : public Exception {
   }
 };
 
+/** An operation called where it cannot be carried out, such as from within itself. */
+class EInvalidOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 /** Calling an operation that only descendants implement. */
 class EAbstractError : public Exception {
  public:
