@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "KeyPresses.h"
 #include "TextModel.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
@@ -162,38 +163,23 @@ class TRandomSession {
   }
 
   // A run of one kind of key press at the caret, one press per step, as the keyboard does it.
+  // The editor gets the key through its own key handlers.
   void PressKey() {
     --KeysLeft;
-    TSelectionRange& Sel = *E.Selection();
     if (Key == Letter) {
       const int Choice = Pick(0, 7);
-      const std::u16string C = Choice == 0   ? u"\r\n"
-                               : Choice == 1 ? u"\t"
-                                             : std::u16string(1, u'a' + Choice);
+      const QChar Typed = Choice == 0 ? u'\r' : Choice == 1 ? u'\t' : QChar(u'a' + Choice);
+      const std::u16string C = Choice == 0 ? u"\r\n" : std::u16string(1, Typed.unicode());
       Action = "type " + Visible(C);
-      Sel.SetText(ToQString(C));
+      ::Type(E, Typed);
       M.Replace(M.Selection, C, TTextModel::TTarget::Selection);
     } else if (Key == Backspace) {
       Action = "backspace";
-      if (Sel.RLength() <= 0) {
-        Sel.DoChanging();
-        Sel.SetRStart(Sel.RStart() - 1);
-        if (Sel.RLength() == 1 && TTextModel::IsBreak(E.CharAt(Sel.RStart()).unicode()))
-          Sel.SetRStart(Sel.RStart() - 1);
-        Sel.DoDiscardChanges();
-      }
-      Sel.Clear();
+      ::Key(E, VK_BACK);
       M.DeleteBackward();
     } else {
       Action = "delete";
-      if (Sel.RLength() <= 0) {
-        Sel.DoChanging();
-        Sel.SetRLength(1);
-        if (Sel.RLength() == 1 && TTextModel::IsBreak(E.CharAt(Sel.RStart()).unicode()))
-          Sel.SetRLength(2);
-        Sel.DoDiscardChanges();
-      }
-      Sel.Clear();
+      ::Key(E, VK_DELETE);
       M.DeleteForward();
     }
   }

@@ -1,10 +1,16 @@
 // Stored extents with their clamping rules, the change bracket and range assignment.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/StringList.h"
+
+// Identity objects: a copy of a range would unregister the original from its collection.
+static_assert(!std::is_copy_constructible_v<TCustomRange> && !std::is_copy_assignable_v<TMCRange>);
+static_assert(!std::is_copy_constructible_v<TMCRanges> && !std::is_copy_assignable_v<TMCRanges>);
 
 namespace {
 struct TenChars : testing::Test {

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "editor/SelectionRange.h"
+#include "platform/core/Keys.h"
 #include "sourceedit/SourceEdit.h"
 
 namespace {
@@ -61,10 +62,18 @@ class TRandomEdits {
     E.SetSelStart(Start);
     const int Removed = Kind < 8 || Length > 600 ? Below(std::min(6, Length - Start) + 1) : 0;
     E.SetSelLength(Removed);
-    if (Kind < 5 && Removed > 0) {
-      E.Selection()->SetText(QString());
+    if (Kind < 5) {
+      // The selection, or one character before or after the caret, through the keys.
+      quint16 Code = Kind % 2 ? VK_BACK : VK_DELETE;
+      E.HandleKeyDown(Code, TShiftState{});
     } else if (Kind < 16) {
-      E.Selection()->SetText(Fragment());
+      const QString& Typed = Fragment();
+      if (Typed.size() == 1 || Typed == u"\r\n") {
+        QChar Key = Typed[0];
+        E.HandleKeyPress(Key);
+      } else {
+        E.Selection()->SetText(Typed);
+      }
     } else {
       E.Selection()->SetText(Source(1 + Below(8)));
     }

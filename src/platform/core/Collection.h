@@ -15,6 +15,9 @@ class TCollectionItem : public TPersistent {
   /** Joins Collection when given. A descendant whose collection's Update reads the
       descendant's own members passes nullptr and joins at the end of its constructor. */
   explicit TCollectionItem(TCollection* Collection);
+  // An item is known to its collection by address: a copy would be a stranger to it.
+  TCollectionItem(const TCollectionItem&) = delete;
+  TCollectionItem& operator=(const TCollectionItem&) = delete;
   ~TCollectionItem() override;
   QString ClassName() const override { return QStringLiteral("TCollectionItem"); }
 
@@ -43,6 +46,9 @@ class TCollection : public TPersistent {
   using ItemFactory = std::function<TCollectionItem*(TCollection*)>;
 
   explicit TCollection(ItemFactory Factory);
+  // Its items point back at it; copy the items with Assign instead.
+  TCollection(const TCollection&) = delete;
+  TCollection& operator=(const TCollection&) = delete;
   ~TCollection() override;
   QString ClassName() const override { return QStringLiteral("TCollection"); }
 
