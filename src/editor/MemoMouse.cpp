@@ -44,13 +44,16 @@ void TMemoComponent::HandleMouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TMemoComponent::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // The drag ends, its capture and timer with it, even when the handler throws.
+  const TScopeExit EndDrag([&] {
+    if (Button == TMouseButton::mbMiddle || !FSelecting) return;
+    if (HandleAllocated()) {
+      Host()->KillTimer(DragTimerId);
+      Host()->ReleaseCapture();
+    }
+    FSelecting = false;
+  });
   TCustomControl::HandleMouseUp(Button, Shift, X, Y);
-  if (Button == TMouseButton::mbMiddle || !FSelecting) return;
-  if (HandleAllocated()) {
-    Host()->KillTimer(DragTimerId);
-    Host()->ReleaseCapture();
-  }
-  FSelecting = false;
 }
 
 void TMemoComponent::HandleDragTimer() {

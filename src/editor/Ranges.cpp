@@ -171,10 +171,14 @@ void TCustomRange::FollowReplacement(int A, int B, int Delta) {
 }
 
 void TCustomRange::NotifyOverwrite() {
+  Raise(OnOverwrite);
+}
+
+void TCustomRange::Raise(const TNotifyEvent& Event) {
   if (FEditor)
-    FEditor->RaiseHandler(OnOverwrite, this);
+    FEditor->RaiseHandler(Event, this);
   else
-    RaiseEvent(OnOverwrite, this);
+    RaiseEvent(Event, this);
 }
 
 void TCustomRange::DoChanging() {
@@ -191,10 +195,7 @@ void TCustomRange::DoDiscardChanges() {
 }
 
 void TCustomRange::Changed() {
-  if (FEditor)
-    FEditor->RaiseHandler(OnChange, this);
-  else
-    RaiseEvent(OnChange, this);
+  Raise(OnChange);
 }
 
 void TMCRange::SetRStart(int Value) {

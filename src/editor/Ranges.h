@@ -28,11 +28,9 @@ class TMCRanges : public TObjectContainer {
 
   /** Hands the moving of Range over to the editor, which moves it without a visit per edit. */
   void MoveByEditor(TCustomRange* Range);
-  /** The ranges every edit visits: all but those the editor moves itself, in index order. */
-  const std::vector<TCollectionItem*>& VisitedItems() const { return FVisited; }
-  /** Calls Visit for each of the visited ranges as they are now, from the last to the first.
-      Visit and the handlers it runs may free ranges: a freed one is skipped, and a range
-      added meanwhile is not visited. */
+  /** Calls Visit for each range every edit visits (all but those the editor moves itself)
+      as they are now, from the last index to the first. Visit and the handlers it runs may
+      free ranges: a freed one is skipped, and a range added meanwhile is not visited. */
   void VisitBackwards(const std::function<void(TCustomRange&)>& Visit);
 
  protected:
@@ -101,6 +99,8 @@ class TCustomRange : public TContainerItem {
 
  private:
   friend class TMCRanges;
+  /** Through the editor, which holds a handler's exception while it edits. */
+  void Raise(const TNotifyEvent& Event);
   TMemoComponent* FEditor = nullptr;
   int FChanging = 0;
   bool FMovedByEditor = false;

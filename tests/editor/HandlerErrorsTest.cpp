@@ -95,6 +95,20 @@ TEST(HandlerErrors, AThrowingHandlerLeavesNothingHalfDone) {
   EXPECT_GE(Thrown, 12);  // each handler is raised by most of the actions
 }
 
+TEST(HandlerErrors, AThrowingMouseUpHandlerStillEndsTheDrag) {
+  TSpyMemo E;
+  E.SetText("abc");
+  E.OnMouseUp = [](TObject*, TMouseButton, TShiftState, int, int) {
+    throw std::runtime_error("OnMouseUp");
+  };
+  E.HandleMouseDown(TMouseButton::mbLeft, TShiftState{}, 5, 5);
+  ASSERT_TRUE(E.Host.Captured);
+  EXPECT_THROW(E.HandleMouseUp(TMouseButton::mbLeft, TShiftState{}, 5, 5), std::runtime_error);
+  EXPECT_FALSE(E.Selecting());
+  EXPECT_FALSE(E.Host.Captured);
+  EXPECT_TRUE(E.Host.Timers.empty());
+}
+
 TEST(HandlerErrors, AnEditorWithoutAMeasuredFontDividesByNothing) {
   TMemoComponent E;
   E.SetText("ab\r\ncd");
