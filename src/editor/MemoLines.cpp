@@ -3,6 +3,10 @@
 #include "editor/MemoLines.h"
 
 #include "editor/MemoComponent.h"
+#include "platform/core/FileSaving.h"
+#include "platform/core/TextDecoding.h"
+#include "platform/core/TextEncoding.h"
+#include "platform/core/TextFile.h"
 
 namespace {
 // A temporary range over Start..End of the editor's text, clamped like any range.
@@ -69,4 +73,21 @@ QString TMemoComponentStrings::GetTextStr() const {
 
 void TMemoComponentStrings::SetTextStr(const QString& Value) {
   Memo->SetText(Value);
+}
+
+TTextFormat TMemoComponentStrings::LoadFromFile(const QString& FileName, QString& Unreadable) {
+  TDecodedText Decoded = DecodeTextFile(ReadFileBytes(FileName));
+  SetTextStr(Decoded.Text);
+  // The body is compared with the text as the editor holds it.
+  if (Decoded.Format.NeedsBody()) Decoded.Format.BodyText = GetTextStr();
+  Unreadable = Decoded.Unreadable;
+  return std::move(Decoded.Format);
+}
+
+bool TMemoComponentStrings::SaveToFile(const QString& FileName, TTextFormat& Format) const {
+  std::optional<TEncodedText> Encoded = EncodeTextFile(GetTextStr(), Format);
+  if (!Encoded) return false;
+  SaveFileBytes(FileName, Encoded->Bytes);
+  Format = std::move(Encoded->Format);
+  return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/Strings.h"
+#include "platform/core/TextFormat.h"
 
 class TMemoComponent;
 
@@ -15,6 +16,16 @@ class TMemoComponentStrings : public TStrings {
   void Clear() override;
   void Delete(int Index) override;
   void Insert(int Index, const QString& S) override;
+
+  using TStrings::LoadFromFile;
+  using TStrings::SaveToFile;
+  /** Reads FileName into the editor as LoadFromFile does; what the file is, for writing it
+      back, and in Unreadable what of it could not be read (empty when all could). */
+  TTextFormat LoadFromFile(const QString& FileName, QString& Unreadable);
+  /** Writes the text to FileName in Format, keeping the bytes of the parts not edited since
+      Format was read; false, writing nothing, when a character does not fit. After writing,
+      Format is the written file's. EFCreateError as SaveToFile. */
+  bool SaveToFile(const QString& FileName, TTextFormat& Format) const;
 
   TMemoComponent* Memo;
 

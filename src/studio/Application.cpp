@@ -22,6 +22,7 @@ bool TApplication::notify(QObject* Receiver, QEvent* Event) {
 bool DeliverShowingErrors(const std::function<bool()>& Deliver) {
   try {
     return Deliver();
+  } catch (const EAbort&) {
   } catch (const Exception& Error) {
     ShowException(Error.Message());
   } catch (const std::exception& Error) {

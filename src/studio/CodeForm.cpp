@@ -10,11 +10,14 @@
 #include <QVBoxLayout>
 
 #include "editor/SelectionRange.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Paths.h"
 #include "platform/qt/QtControlHost.h"
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/files/FormatSave.h"
+#include "studio/files/UnreadableBar.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -81,6 +84,10 @@ void TCodeFRM::CreateStatusBar() {
     EdStatBar->addWidget(FPanels[I]);
   }
   FPanels[1]->setAlignment(Qt::AlignCenter);
+  FFormatPanel = new QLabel;
+  FFormatPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  EdStatBar->addWidget(FFormatPanel);
+  ShowFormat();
 }
 
 // The three items without an action are shown disabled so that they promise nothing.
@@ -123,33 +130,74 @@ void TCodeFRM::FillText(const QString& Text) {
   FFilling = true;
   tbCode->Lines()->SetText(Text);
   FFilling = false;
+  FFormat = TTextFormat();
+  ShowFormat();
   bFileChanged = false;
   ShowChangeState();
 }
 
 void TCodeFRM::FillFromFile(const QString& FileName) {
   FFilling = true;
+  QString Unreadable;
   try {
-    tbCode->Lines()->LoadFromFile(FileName);
+    FFormat = FileLines().LoadFromFile(FileName, Unreadable);
   } catch (...) {
     FFilling = false;
     throw;
   }
   FFilling = false;
+  ShowFormat();
+  ShowUnreadable(Unreadable);
   bFileChanged = false;
   ShowChangeState();
 }
 
 void TCodeFRM::Save() {
-  tbCode->Lines()->SaveToFile(strFile);
+  WriteFile(strFile);
   bFileChanged = false;
   ShowChangeState();
 }
 
 void TCodeFRM::SaveAs(const QString& FileName, const QString& Caption) {
-  tbCode->Lines()->SaveToFile(FileName);
+  WriteFile(FileName);
   bFileChanged = false;
   SetFile(FileName, Caption);
+}
+
+// A window that shows only part of its file does not write it over the whole file.
+void TCodeFRM::WriteFile(const QString& FileName) {
+  if (FUnreadableBar && FileName == strFile)
+    throw EFCreateError(ExpandFileName(FileName),
+                        QStringLiteral("Part of the file could not be read; choose Edit anyway "
+                                       "before saving it"));
+  SaveInFormat(this, FileLines(), FileName, FFormat);
+  ShowFormat();
+}
+
+TMemoComponentStrings& TCodeFRM::FileLines() const {
+  return static_cast<TMemoComponentStrings&>(*tbCode->Lines());
+}
+
+void TCodeFRM::ShowFormat() {
+  FFormatPanel->setText(FFormat.EncodingName() + QStringLiteral(", ") + FFormat.LineBreakName());
+}
+
+void TCodeFRM::ShowUnreadable(const QString& Message) {
+  if (FUnreadableBar) {
+    delete FUnreadableBar;
+    FUnreadableBar = nullptr;
+    tbCode->SetReadOnly(false);
+  }
+  if (Message.isEmpty()) return;
+  tbCode->SetReadOnly(true);
+  FUnreadableBar = new TUnreadableBar(Message, [this] { EditAnyway(); });
+  AddBar(FUnreadableBar);
+}
+
+void TCodeFRM::EditAnyway() {
+  tbCode->SetReadOnly(false);
+  FUnreadableBar->deleteLater();
+  FUnreadableBar = nullptr;
 }
 
 // Every change of the text counts, not only typed characters, so no edit is lost silently.

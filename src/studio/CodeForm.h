@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <memory>
 
+#include "platform/core/TextFormat.h"
 #include "sourceedit/SourceEdit.h"
 
 class QAction;
@@ -27,6 +28,10 @@ class TCodeFRM : public QMdiSubWindow {
   void FillFromFile(const QString& FileName);
   /** Writes the text to strFile; on failure raises EFCreateError and stays changed. */
   void Save();
+  /** What the file is (encoding, line breaks), as read and written back. */
+  const TTextFormat& FileFormat() const { return FFormat; }
+  /** The status panel after the three: the encoding the window writes and its line breaks. */
+  QLabel* FileFormatPanel() const { return FFormatPanel; }
   /** Writes the text to FileName, then binds the window to it; on failure nothing changes. */
   void SaveAs(const QString& FileName, const QString& Caption);
   /** Panel I of the status bar. */
@@ -63,4 +68,14 @@ class TCodeFRM : public QMdiSubWindow {
   QLabel* FPanels[3];
   QVBoxLayout* FBars;
   bool FFilling = false;
+
+  // Files: the file's format, and the bar that keeps a file read only partly read-only.
+  void WriteFile(const QString& FileName);
+  TMemoComponentStrings& FileLines() const;
+  void ShowFormat();
+  void ShowUnreadable(const QString& Message);
+  void EditAnyway();
+  TTextFormat FFormat;
+  QLabel* FFormatPanel;
+  QWidget* FUnreadableBar = nullptr;
 };

@@ -107,6 +107,8 @@ TEST(TextFile, FailedReadsNameTheFullPath) {
       {Dir.filePath("missing.yor"), Dir.filePath("missing.yor"), "No such file or directory"},
       {Dir.path() + "/x/../missing.yor", Dir.filePath("missing.yor"), "No such file or directory"},
       {Dir.path(), Dir.path(), "Is a directory"},
+      // Opens, then fails to read: nothing of it may pass for the file's text.
+      {"/proc/self/mem", "/proc/self/mem", "Input/output error"},
   };
   for (const auto& C : Cases) {
     try {
@@ -115,5 +117,23 @@ TEST(TextFile, FailedReadsNameTheFullPath) {
     } catch (const EFOpenError& Error) {
       EXPECT_EQ(Error.Message(), QString("Cannot open file \"%1\". %2").arg(C.FullPath, C.Reason));
     }
+  }
+}
+
+// Refused before a byte is read: the file here is sparse and would take no time to read.
+TEST(TextFile, FilesOverOneGibibyteAreRefused) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath("big.yor");
+  QFile File(Path);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(File.resize(MaxTextFileSize + 1));
+  File.close();
+  try {
+    ReadTextFile(Path);
+    ADD_FAILURE() << "read";
+  } catch (const EFOpenError& Error) {
+    EXPECT_EQ(Error.Message(), QString("Cannot open file \"%1\". The file is 1073741825 bytes long; "
+                                       "the studio opens files of up to 1 GiB")
+                                   .arg(Path));
   }
 }

@@ -110,7 +110,8 @@ TEST(CodeForm, CloseAsksAboutChangesAndSavesOnYes) {
   }
 }
 
-TEST(CodeForm, SaveWritesCrLfWithoutMarkAndClearsTheChange) {
+// The file keeps its mark and line breaks.
+TEST(CodeForm, SaveKeepsTheFormatAndClearsTheChange) {
   CodeWindow W;
   QFile File(W.Dir.filePath("a.yor"));
   ASSERT_TRUE(File.open(QIODevice::WriteOnly));
@@ -119,7 +120,7 @@ TEST(CodeForm, SaveWritesCrLfWithoutMarkAndClearsTheChange) {
   W.Form->FillFromFile(W.Form->strFile);
   W.Type('x');
   W.Form->Save();
-  EXPECT_EQ(ReadBytes(W.Form->strFile), "xone\r\ntwo");
+  EXPECT_EQ(ReadBytes(W.Form->strFile), "\xEF\xBB\xBFxone\ntwo");
   EXPECT_FALSE(W.Form->bFileChanged);
   EXPECT_EQ(W.Form->Panel(2)->text(), "");
   EXPECT_TRUE(W.Form->close());

@@ -46,6 +46,12 @@ class EAbstractError : public Exception {
   EAbstractError() : Exception(QStringLiteral("Abstract Error")) {}
 };
 
+/** Ends a command the user chose not to finish; shown to no one. */
+class EAbort : public Exception {
+ public:
+  EAbort() : Exception(QStringLiteral("Operation aborted")) {}
+};
+
 /** "Cannot open file "%s". %s" with the full path and the system's reason. */
 class EFOpenError : public Exception {
  public:

@@ -6,14 +6,22 @@
 #include <QByteArray>
 #include <QString>
 
-/** FF FE UTF-16LE, FE FF UTF-16BE, EF BB BF UTF-8 (the mark skipped), else the ANSI code
-    page; bytes that are not valid UTF-8 are read as Windows-1252 so that none is lost. */
+/** The largest file read: positions in a text are 32-bit, and far below that the memory
+    of a text store would run out. */
+constexpr qint64 MaxTextFileSize = qint64(1) << 30;
+
+/** FF FE UTF-16LE, FE FF UTF-16BE, EF BB BF UTF-8 (the mark skipped), else UTF-8 as the
+    ANSI code page; a byte that is not part of valid UTF-8 is read as one Windows-1252
+    character, so that none is lost. */
 QString DecodeText(const QByteArray& Bytes);
 /** The text in the ANSI code page without a mark. A text the code page cannot hold (on Linux,
     one with a lone surrogate) comes back as UTF-16LE with its mark instead of losing any. */
 QByteArray EncodeAnsi(const QString& Text);
-/** The decoded contents of a file; EFOpenError when it cannot be read. */
+/** The whole content of a file; EFOpenError when it cannot be opened or read, or when it
+    is larger than MaxTextFileSize (refused before reading). */
+QByteArray ReadFileBytes(const QString& FileName);
+/** The decoded contents of a file; EFOpenError as ReadFileBytes. */
 QString ReadTextFile(const QString& FileName);
-/** Writes the file through a temporary beside it, replacing the old one only when the new
-    one is complete; EFCreateError when that fails, with the old file intact. */
+/** Writes the file as SaveFileBytes does: EFCreateError when that fails, with the old file
+    intact. */
 void WriteTextFile(const QString& FileName, const QString& Text);

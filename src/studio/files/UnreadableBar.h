@@ -1,0 +1,19 @@
+/** @file UnreadableBar.h
+ ** The bar inside an editor window that says what of its file could not be read; the
+ ** window stays read-only until the user chooses to edit anyway. **/
+#pragma once
+
+#include <QFrame>
+#include <functional>
+
+class QPushButton;
+
+class TUnreadableBar : public QFrame {
+  Q_OBJECT
+
+ public:
+  TUnreadableBar(const QString& Message, std::function<void()> OnEditAnyway,
+                 QWidget* Parent = nullptr);
+
+  QPushButton* EditAnyway;
+};
