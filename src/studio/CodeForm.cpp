@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -120,22 +121,21 @@ void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {
 }
 
 void TCodeFRM::FillText(const QString& Text) {
-  FFilling = true;
-  tbCode->Lines()->SetText(Text);
-  FFilling = false;
-  bFileChanged = false;
-  ShowChangeState();
+  Fill([&] { tbCode->Lines()->SetText(Text); });
 }
 
 void TCodeFRM::FillFromFile(const QString& FileName) {
-  FFilling = true;
-  try {
-    tbCode->Lines()->LoadFromFile(FileName);
-  } catch (...) {
-    FFilling = false;
-    throw;
+  Fill([&] { tbCode->Lines()->LoadFromFile(FileName); });
+}
+
+// A loaded text is where the user's history starts: an undo record of the load would let
+// the first Undo after typing (merged into it) empty the window.
+void TCodeFRM::Fill(const std::function<void()>& Load) {
+  {
+    const QScopedValueRollback Filling(FFilling, true);
+    Load();
+    tbCode->ClearUndo();
   }
-  FFilling = false;
   bFileChanged = false;
   ShowChangeState();
 }

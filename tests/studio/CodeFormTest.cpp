@@ -73,7 +73,13 @@ TEST(CodeForm, EveryEditMarksTheWindowChanged) {
          W.Form->tbCode->SelectAll();
          W.Form->Delete1Click();
        }},
-      {"undo of the fill", [](CodeWindow& W) { W.Form->tbCode->Undo(); }},
+      {"undo of a paste after saving",
+       [](CodeWindow& W) {
+         QApplication::clipboard()->setText("pasted");
+         W.Form->Paste1Click();
+         W.Form->Save();
+         W.Form->tbCode->Undo();
+       }},
   };
   for (const auto& [Name, Edit] : Edits) {
     CodeWindow W;

@@ -53,6 +53,7 @@ TEST(New, ApplicationProjectWritesMainFileAndOneLineProject) {
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->windowTitle(), "Demo.yor");
   EXPECT_FALSE(S.Windows()[0]->bFileChanged);
+  EXPECT_FALSE(S.Windows()[0]->tbCode->CanUndo());
 }
 
 TEST(New, ExistingMainFileIsKeptOnNo) {
@@ -80,6 +81,7 @@ TEST(New, EmptyFileJoinsTheOpenProjectAndIsAnnounced) {
   S.Form.New1Click();
   EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Source File (*.yor)|*.yor");
   EXPECT_EQ(S.Read("lib/util.yor"), "//TODO - Code");
+  EXPECT_FALSE(S.Form.ActiveCodeForm()->tbCode->CanUndo());
   EXPECT_EQ(S.Read("Demo.ypr"), "Demo.yor\r\nlib/util.yor\r\n");
   ASSERT_EQ(S.Dialogs.Calls.size(), 1u);
   EXPECT_EQ(S.Dialogs.Calls[0].Text, "lib/util.yor");

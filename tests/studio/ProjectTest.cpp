@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTest>
+
+#include "platform/qt/QtControlHost.h"
 
 #include "StudioFixture.h"
 #include "studio/ProjectFile.h"
@@ -135,4 +138,45 @@ TEST(Project, SaveAsRenamesTheProjectEntry) {
   EXPECT_EQ(Code->windowTitle(), "lib/renamed.yor");
   EXPECT_EQ(S.Read("p.ypr"), "lib/renamed.yor\r\nb.yor\r\n");
   EXPECT_EQ(S.TreeNames(), (QStringList{"b.yor", "renamed.yor"}));
+}
+
+// The user's history starts at the loaded text: one Undo after typing takes back the typing,
+// never the load, however the window was filled.
+TEST(Project, UndoAfterTypingKeepsTheLoadedText) {
+  const std::vector<std::pair<const char*, std::function<void(StudioFixture&)>>> Ways = {
+      {"Open",
+       [](StudioFixture& S) {
+         S.Dialogs.FileAnswers = {S.Path("main.yor")};
+         S.Form.open1Click();
+       }},
+      {"Open Project", [](StudioFixture& S) { S.Form.OpenPaths({S.Path("p.ypr")}); }},
+      {"tree click",
+       [](StudioFixture& S) {
+         S.Form.OpenPaths({S.Path("p.ypr")});
+         S.Form.CloseAll1Click();
+         S.Form.tvFiles->setCurrentItem(S.Form.tvFiles->topLevelItem(0)->child(0));
+         S.Form.tvFilesClick();
+       }},
+  };
+  for (const auto& [Name, Open] : Ways) {
+    StudioFixture S;
+    S.Write("main.yor", "one\ntwo");
+    S.Write("p.ypr", "main.yor\r\n");
+    Open(S);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(S.Windows().size(), 1) << Name;
+    TCodeFRM* Code = S.Windows()[0];
+    TSourceEdit& Editor = *Code->tbCode;
+    EXPECT_FALSE(Editor.CanUndo()) << Name;
+    EXPECT_FALSE(Editor.CanRedo()) << Name;
+    auto* Host = Code->findChild<TQtControlHost*>();
+    QTest::keyClick(Host, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(Host, "abc");
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwoabc") << Name;
+    QTest::keyClick(Host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwo") << Name;
+    EXPECT_FALSE(Editor.CanUndo()) << Name;
+    QTest::keyClick(Host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwo") << Name;
+  }
 }
