@@ -18,6 +18,13 @@ std::function<TModalResult(QDialog&)> Choose(int Item) {
     return New.result() == QDialog::Accepted ? TModalResult::mrOk : TModalResult::mrCancel;
   };
 }
+
+// The events a window system sends for a double click: a click, then the double click.
+void DoubleClick(QWidget* Widget, QPoint At) {
+  QTest::mouseClick(Widget, Qt::LeftButton, {}, At);
+  QTest::mouseDClick(Widget, Qt::LeftButton, {}, At);
+  QTest::mouseRelease(Widget, Qt::LeftButton, {}, At);
+}
 }  // namespace
 
 TEST(NewForm, OkWaitsForAChoiceThatSurvivesClickingEmptySpace) {
@@ -36,6 +43,23 @@ TEST(NewForm, OkWaitsForAChoiceThatSurvivesClickingEmptySpace) {
   EXPECT_EQ(Dialog.ptType, ptEmptyFile);
   Dialog.buOKClick();
   EXPECT_EQ(Dialog.result(), QDialog::Accepted);
+}
+
+TEST(NewForm, DoubleClickOnAnItemActsAsOk) {
+  const TProjType Kinds[] = {ptApplication, ptEmptyFile, ptDLLProject};
+  for (int Item : {0, 1, 2}) {
+    TNewFRM Dialog;
+    Dialog.show();
+    QCoreApplication::processEvents();  // the icons are laid out after showing
+    const QRect Rect = Dialog.lvNew->visualItemRect(Dialog.lvNew->item(Item));
+    DoubleClick(Dialog.lvNew->viewport(), Rect.center());
+    EXPECT_EQ(Dialog.result(), QDialog::Accepted) << Item;
+    EXPECT_EQ(Dialog.ptType, Kinds[Item]);
+  }
+  TNewFRM Dialog;
+  Dialog.show();
+  DoubleClick(Dialog.lvNew->viewport(), QPoint(400, 150));
+  EXPECT_EQ(Dialog.result(), QDialog::Rejected);  // empty space chooses nothing
 }
 
 // The test program has no templates beside it.
