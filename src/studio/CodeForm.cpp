@@ -169,20 +169,21 @@ void TCodeFRM::ShowChangeState() {
     FPanels[2]->clear();
 }
 
-// The question comes before anything else; a save that fails shows its error and keeps
-// the window open with its text.
+// The question comes before anything else. Cancel, or a save that fails (its error shown),
+// keeps the window open with its text.
 void TCodeFRM::closeEvent(QCloseEvent* Event) {
   Event->ignore();
-  if (bFileChanged &&
-      TDialogs::Current().MessageBox(
-          this, QStringLiteral("Save changes to %1?").arg(ExtractFileName(strFile)),
-          QStringLiteral("Save"), TMsgButtons::mbYesNo,
-          TMsgIcon::Question) == TModalResult::mrYes &&
-      !DeliverShowingErrors([this] {
-        Save();
-        return true;
-      }))
-    return;
+  if (bFileChanged) {
+    const TModalResult Answer = TDialogs::Current().MessageBox(
+        this, QStringLiteral("Save changes to %1?").arg(ExtractFileName(strFile)),
+        QStringLiteral("Save"), TMsgButtons::mbYesNoCancel, TMsgIcon::Question);
+    if (Answer == TModalResult::mrCancel) return;
+    if (Answer == TModalResult::mrYes && !DeliverShowingErrors([this] {
+          Save();
+          return true;
+        }))
+      return;
+  }
   QMdiSubWindow::closeEvent(Event);
 }
 

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "ScriptedDialogs.h"
+#include "StudioFixture.h"
 #include "studio/MainForm.h"
 
 namespace {
@@ -151,6 +152,30 @@ TEST(MainForm, AChildThatStaysOpenEndsTheClosing) {
   const auto Open = Form.MdiArea()->subWindowList();
   EXPECT_FALSE(Open.contains(Last));  // closed before the refusing one
   EXPECT_TRUE(Open.contains(First));
+}
+
+// Cancel on an editor window's question ends Close All and the closing of the main window,
+// before any other window has closed.
+TEST(MainForm, CancelOnACloseQuestionEndsTheWholeClosing) {
+  const struct {
+    const char* Name;
+    std::deque<TModalResult> Answers;  // "Are you sure?" first for the main window
+    std::function<void(TMainFRM&)> Close;
+  } Closings[] = {
+      {"main window", {TModalResult::mrYes, TModalResult::mrCancel}, [](TMainFRM& F) { F.close(); }},
+      {"Close All", {TModalResult::mrCancel}, [](TMainFRM& F) { F.CloseAll1Click(); }},
+  };
+  for (const auto& C : Closings) {
+    StudioFixture S;
+    S.Form.OpenPaths({S.Write("a.yor", "a"), S.Write("b.yor", "b")});
+    S.Windows().last()->tbCode->SetText("changed");
+    S.Dialogs.Answers = C.Answers;
+    C.Close(S.Form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(S.Form.isVisible()) << C.Name;
+    EXPECT_EQ(S.Windows().size(), 2) << C.Name;
+    EXPECT_EQ(S.Dialogs.Calls.back().Buttons, TMsgButtons::mbYesNoCancel) << C.Name;
+  }
 }
 
 TEST(MainForm, CloseClosesTheActiveChildAndCloseAllTheRest) {
