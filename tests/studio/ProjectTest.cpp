@@ -44,6 +44,7 @@ TEST(Project, OpenShowsTreeReversedAndOpensOnlyTheMainFile) {
   EXPECT_TRUE(S.Dialogs.FileCalls[0].InitialFolder.endsWith("projects"));
   EXPECT_EQ(S.TreeNames(), (QStringList{"c.yor", "b.yor", "main.yor"}));
   EXPECT_EQ(S.Form.tvFiles->topLevelItem(0)->child(2)->data(0, Qt::UserRole), "main.yor");
+  EXPECT_TRUE(S.Form.tvFiles->topLevelItem(0)->isExpanded());
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->windowTitle(), "main.yor");
   EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "main");
@@ -57,6 +58,39 @@ TEST(Project, EntriesResolveAgainstTheProjectFolder) {
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->strFile, S.Path("proj/lib/util.yor"));
   EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "util");
+}
+
+// A window that stays open when the project switches (Cancel on its question, or a save
+// that fails) ends the switch: the old project, its tree and its windows stay as they were.
+TEST(Project, AWindowThatStaysOpenKeepsTheOldProject) {
+  const struct {
+    const char* Name;
+    TModalResult Answer;
+    bool SaveFails;
+  } Cases[] = {{"Cancel", TModalResult::mrCancel, false}, {"failed save", TModalResult::mrYes, true}};
+  for (const auto& C : Cases) {
+    StudioFixture S;
+    S.Write("old/main.yor", "old");
+    S.Write("old/b.yor", "b");
+    S.Write("new/main.yor", "new");
+    S.Form.OpenPaths({S.Write("old/old.ypr", "main.yor\r\nb.yor\r\n")});
+    TCodeFRM* Code = S.Windows()[0];
+    if (C.SaveFails) {
+      QDir().mkpath(S.Path("old/folder.yor"));
+      Code->SetFile(S.Path("old/folder.yor"), "folder.yor");
+    }
+    Code->tbCode->SetText("changed");
+    S.Dialogs.Answers = {C.Answer};
+    S.Dialogs.FileAnswers = {S.Write("new/new.ypr", "main.yor\r\n")};
+    S.Form.OpenProject1Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(S.Form.projectFilePath, S.Path("old/old.ypr")) << C.Name;
+    EXPECT_EQ(S.Entries(), (QStringList{"main.yor", "b.yor"})) << C.Name;
+    EXPECT_EQ(S.TreeNames(), (QStringList{"b.yor", "main.yor"})) << C.Name;
+    ASSERT_EQ(S.Windows(), QList<TCodeFRM*>{Code}) << C.Name;
+    EXPECT_EQ(Code->tbCode->Lines()->Text(), "changed") << C.Name;
+    EXPECT_TRUE(Code->bFileChanged) << C.Name;
+  }
 }
 
 TEST(Project, RejectedProjects) {
