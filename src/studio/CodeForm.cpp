@@ -90,7 +90,8 @@ void TCodeFRM::CreatePopupMenu() {
   auto Item = [this](const QString& Caption, void (TCodeFRM::*Handler)()) {
     QAction* Action = pmCodeBox->addAction(Caption);
     if (Handler)
-      connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+      connect(Action, &QAction::triggered, this,
+              ShowingErrors([this, Handler] { (this->*Handler)(); }));
     else
       Action->setEnabled(false);
     return Action;

@@ -69,7 +69,8 @@ QAction* TMainFRM::Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Ha
                         int Image) {
   QAction* Action = Menu->addAction(Caption);
   if (Image >= 0) Action->setIcon(ilMenu[Image]);
-  connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+  connect(Action, &QAction::triggered, this,
+          ShowingErrors([this, Handler] { (this->*Handler)(); }));
   return Action;
 }
 
@@ -134,7 +135,8 @@ void TMainFRM::CreateToolBars() {
   auto Button = [this](QToolBar* Bar, int Image, void (TMainFRM::*Handler)()) {
     QAction* Action = Bar->addAction(ilMenu[Image], QString());
     Action->setToolTip(QString());
-    connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+    connect(Action, &QAction::triggered, this,
+            ShowingErrors([this, Handler] { (this->*Handler)(); }));
     return Action;
   };
   ToolBar2 = MakeBar(QStringLiteral("ToolBar2"));
@@ -178,7 +180,7 @@ void TMainFRM::CreateClientArea() {
   connect(tvFiles, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* Current) {
     if (Current) Current->setExpanded(true);
   });
-  connect(tvFiles, &QTreeWidget::itemClicked, this, [this] { tvFilesClick(); });
+  connect(tvFiles, &QTreeWidget::itemClicked, this, ShowingErrors([this] { tvFilesClick(); }));
   tvFiles->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Project")}));
   PanelLayout->addWidget(tvFiles);
 
