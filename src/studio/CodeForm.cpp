@@ -42,6 +42,9 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   Column->addLayout(FBars);
   Column->addWidget(EdStatBar);
   setWidget(Client);
+  // Never smaller than the editor's minimum above the status bar: a window squeezed below
+  // that (by tiling, say) would lay the status bar over the text.
+  layout()->setSizeConstraint(QLayout::SetMinimumSize);
   resize(ClientWidth, ClientHeight);
   ShowChangeState();
 }
@@ -74,7 +77,8 @@ void TCodeFRM::CreateEditor() {
 void TCodeFRM::CreateStatusBar() {
   EdStatBar = new QStatusBar;
   EdStatBar->setSizeGripEnabled(false);
-  EdStatBar->setFixedHeight(StatusBarHeight);
+  // At least its stored height, and as high as its panels need, so that they are not cut.
+  EdStatBar->setMinimumHeight(StatusBarHeight);
   for (int I = 0; I < 3; ++I) {
     FPanels[I] = new QLabel;
     FPanels[I]->setFixedWidth(PanelWidths[I]);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -186,6 +187,9 @@ void TMainFRM::CreateClientArea() {
 
   FMdiArea = new QMdiArea;
   FMdiArea->setBackground(palette().brush(QPalette::Dark));
+  // Windows tiled below the area, or wider than a narrow one, stay reachable.
+  FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   Splitter1 = new QSplitter(Qt::Horizontal);
   Splitter1->setHandleWidth(4);
@@ -244,11 +248,19 @@ void TMainFRM::ile1Click() {
   for (QMdiSubWindow* Child : FMdiArea->subWindowList())
     if (!Child->isMinimized()) Children << Child;
   if (Children.isEmpty()) return;
-  const QRect Area = FMdiArea->viewport()->rect();
-  const int Height = Area.height() / static_cast<int>(Children.size());
-  for (int I = 0; I < Children.size(); ++I) {
+  // The whole area, its scroll bar included; a window is never lower than its minimum, and
+  // windows too many to fit run on below the area, beside its scroll bar.
+  const QRect Area = FMdiArea->contentsRect();
+  const int Count = static_cast<int>(Children.size());
+  int Height = Area.height() / Count;
+  for (QMdiSubWindow* Child : Children)
+    Height = std::max(Height, Child->minimumHeight());
+  int Width = Area.width();
+  if (Height * Count > Area.height())
+    Width -= FMdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FMdiArea);
+  for (int I = 0; I < Count; ++I) {
     Children[I]->showNormal();
-    Children[I]->setGeometry(0, I * Height, Area.width(), Height);
+    Children[I]->setGeometry(0, I * Height, Width, Height);
   }
 }
 
