@@ -2,11 +2,16 @@
  ** Program-wide settings and the top-level error display. **/
 #include "studio/Application.h"
 
-#include "platform/core/Exceptions.h"
 #include "studio/Dialogs.h"
 #include "studio/Icons.h"
 
 const QString ApplicationTitle = QStringLiteral("Yorel Studio Express");
+
+namespace {
+// In place before anything runs, so that errors caught at any edge are shown the same way
+// whatever the application object is (the studio's, a test's, a tool's).
+[[maybe_unused]] const bool ErrorDisplayInstalled = (SetErrorDisplay(&ShowException), true);
+}  // namespace
 
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
   // Only the name: a display name would be appended to every window's caption.
@@ -16,19 +21,6 @@ TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event) {
   return DeliverShowingErrors([&] { return QApplication::notify(Receiver, Event); });
-}
-
-// An error ends the command where it occurred; the program goes on.
-bool DeliverShowingErrors(const std::function<bool()>& Deliver) {
-  try {
-    return Deliver();
-  } catch (const EAbort&) {
-  } catch (const Exception& Error) {
-    ShowException(Error.Message());
-  } catch (const std::exception& Error) {
-    ShowException(QString::fromUtf8(Error.what()));
-  }
-  return false;
 }
 
 void ShowException(const QString& Message) {

@@ -1,10 +1,11 @@
 /** @file Application.h
- ** The application object: its title, and the top-level handler that shows an error no
- ** command handled and lets the program go on. **/
+ ** The application object: its title, and the display of an error no command handled,
+ ** after which the program goes on. **/
 #pragma once
 
 #include <QApplication>
-#include <functional>
+
+#include "platform/core/ErrorDisplay.h"
 
 extern const QString ApplicationTitle;
 
@@ -13,9 +14,6 @@ class TApplication : public QApplication {
   TApplication(int& Argc, char** Argv);
   bool notify(QObject* Receiver, QEvent* Event) override;
 };
-
-/** Runs Deliver; an error escaping it is shown and the answer is false. */
-bool DeliverShowingErrors(const std::function<bool()>& Deliver);
 
 /** Shows an uncaught error's message: owned by the active window, the application title
     as caption, the stop icon, OK; a period is added after a last character above ".". */

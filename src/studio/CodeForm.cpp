@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -44,6 +45,9 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   Column->addLayout(FBars);
   Column->addWidget(EdStatBar);
   setWidget(Client);
+  // Never smaller than the editor's minimum above the status bar: a window squeezed below
+  // that (by tiling, say) would lay the status bar over the text.
+  layout()->setSizeConstraint(QLayout::SetMinimumSize);
   resize(ClientWidth, ClientHeight);
   ShowChangeState();
 }
@@ -76,7 +80,8 @@ void TCodeFRM::CreateEditor() {
 void TCodeFRM::CreateStatusBar() {
   EdStatBar = new QStatusBar;
   EdStatBar->setSizeGripEnabled(false);
-  EdStatBar->setFixedHeight(StatusBarHeight);
+  // At least its stored height, and as high as its panels need, so that they are not cut.
+  EdStatBar->setMinimumHeight(StatusBarHeight);
   for (int I = 0; I < 3; ++I) {
     FPanels[I] = new QLabel;
     FPanels[I]->setFixedWidth(PanelWidths[I]);
@@ -96,7 +101,8 @@ void TCodeFRM::CreatePopupMenu() {
   auto Item = [this](const QString& Caption, void (TCodeFRM::*Handler)()) {
     QAction* Action = pmCodeBox->addAction(Caption);
     if (Handler)
-      connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+      connect(Action, &QAction::triggered, this,
+              ShowingErrors([this, Handler] { (this->*Handler)(); }));
     else
       Action->setEnabled(false);
     return Action;
@@ -127,27 +133,26 @@ void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {
 }
 
 void TCodeFRM::FillText(const QString& Text) {
-  FFilling = true;
-  tbCode->Lines()->SetText(Text);
-  FFilling = false;
+  Fill([&] { tbCode->Lines()->SetText(Text); });
   FFormat = TTextFormat();
   ShowFormat();
-  bFileChanged = false;
-  ShowChangeState();
 }
 
 void TCodeFRM::FillFromFile(const QString& FileName) {
-  FFilling = true;
   QString Unreadable;
-  try {
-    FFormat = FileLines().LoadFromFile(FileName, Unreadable);
-  } catch (...) {
-    FFilling = false;
-    throw;
-  }
-  FFilling = false;
+  Fill([&] { FFormat = FileLines().LoadFromFile(FileName, Unreadable); });
   ShowFormat();
   ShowUnreadable(Unreadable);
+}
+
+// A loaded text is where the user's history starts: an undo record of the load would let
+// the first Undo after typing (merged into it) empty the window.
+void TCodeFRM::Fill(const std::function<void()>& Load) {
+  {
+    const QScopedValueRollback Filling(FFilling, true);
+    Load();
+    tbCode->ClearUndo();
+  }
   bFileChanged = false;
   ShowChangeState();
 }
@@ -217,20 +222,21 @@ void TCodeFRM::ShowChangeState() {
     FPanels[2]->clear();
 }
 
-// The question comes before anything else; a save that fails shows its error and keeps
-// the window open with its text.
+// The question comes before anything else. Cancel, or a save that fails (its error shown),
+// keeps the window open with its text.
 void TCodeFRM::closeEvent(QCloseEvent* Event) {
   Event->ignore();
-  if (bFileChanged &&
-      TDialogs::Current().MessageBox(
-          this, QStringLiteral("Save changes to %1?").arg(ExtractFileName(strFile)),
-          QStringLiteral("Save"), TMsgButtons::mbYesNo,
-          TMsgIcon::Question) == TModalResult::mrYes &&
-      !DeliverShowingErrors([this] {
-        Save();
-        return true;
-      }))
-    return;
+  if (bFileChanged) {
+    const TModalResult Answer = TDialogs::Current().MessageBox(
+        this, QStringLiteral("Save changes to %1?").arg(ExtractFileName(strFile)),
+        QStringLiteral("Save"), TMsgButtons::mbYesNoCancel, TMsgIcon::Question);
+    if (Answer == TModalResult::mrCancel) return;
+    if (Answer == TModalResult::mrYes && !DeliverShowingErrors([this] {
+          Save();
+          return true;
+        }))
+      return;
+  }
   QMdiSubWindow::closeEvent(Event);
 }
 

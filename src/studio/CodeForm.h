@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <functional>
 #include <memory>
 
 #include "platform/core/TextFormat.h"
@@ -23,7 +24,7 @@ class TCodeFRM : public QMdiSubWindow {
 
   /** Binds the window to FileName (used for every read and write) and captions it. */
   void SetFile(const QString& FileName, const QString& Caption);
-  /** Fills the editor; the window starts unchanged. */
+  /** Fills the editor; the window starts unchanged, with no undo or redo history. */
   void FillText(const QString& Text);
   void FillFromFile(const QString& FileName);
   /** Writes the text to strFile; on failure raises EFCreateError and stays changed. */
@@ -60,6 +61,7 @@ class TCodeFRM : public QMdiSubWindow {
   void CreateEditor();
   void CreateStatusBar();
   void CreatePopupMenu();
+  void Fill(const std::function<void()>& Load);
   void tbCodeChange();
   void ShowChangeState();
 

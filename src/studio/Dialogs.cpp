@@ -51,9 +51,23 @@ TModalResult TDialogs::MessageBox(QWidget* Owner, const QString& Text, const QSt
     case TMsgIcon::None:
       break;
   }
-  if (Buttons == TMsgButtons::mbYesNo) {
-    Box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return Box.exec() == QMessageBox::Yes ? TModalResult::mrYes : TModalResult::mrNo;
+  switch (Buttons) {
+    case TMsgButtons::mbYesNo:
+      Box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      return Box.exec() == QMessageBox::Yes ? TModalResult::mrYes : TModalResult::mrNo;
+    case TMsgButtons::mbYesNoCancel:
+      // Escape and the close button cancel.
+      Box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      switch (Box.exec()) {
+        case QMessageBox::Yes:
+          return TModalResult::mrYes;
+        case QMessageBox::No:
+          return TModalResult::mrNo;
+        default:
+          return TModalResult::mrCancel;
+      }
+    case TMsgButtons::mbOK:
+      break;
   }
   Box.setStandardButtons(QMessageBox::Ok);
   Box.exec();

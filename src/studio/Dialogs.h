@@ -8,7 +8,7 @@
 class QDialog;
 class QWidget;
 
-enum class TMsgButtons { mbOK, mbYesNo };
+enum class TMsgButtons { mbOK, mbYesNo, mbYesNoCancel };
 enum class TMsgIcon { None, Question, Error, Information };
 enum class TModalResult { mrNone, mrOk, mrCancel, mrYes, mrNo };
 

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -69,7 +70,8 @@ QAction* TMainFRM::Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Ha
                         int Image) {
   QAction* Action = Menu->addAction(Caption);
   if (Image >= 0) Action->setIcon(ilMenu[Image]);
-  connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+  connect(Action, &QAction::triggered, this,
+          ShowingErrors([this, Handler] { (this->*Handler)(); }));
   return Action;
 }
 
@@ -134,7 +136,8 @@ void TMainFRM::CreateToolBars() {
   auto Button = [this](QToolBar* Bar, int Image, void (TMainFRM::*Handler)()) {
     QAction* Action = Bar->addAction(ilMenu[Image], QString());
     Action->setToolTip(QString());
-    connect(Action, &QAction::triggered, this, [this, Handler] { (this->*Handler)(); });
+    connect(Action, &QAction::triggered, this,
+            ShowingErrors([this, Handler] { (this->*Handler)(); }));
     return Action;
   };
   ToolBar2 = MakeBar(QStringLiteral("ToolBar2"));
@@ -178,12 +181,15 @@ void TMainFRM::CreateClientArea() {
   connect(tvFiles, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* Current) {
     if (Current) Current->setExpanded(true);
   });
-  connect(tvFiles, &QTreeWidget::itemClicked, this, [this] { tvFilesClick(); });
+  connect(tvFiles, &QTreeWidget::itemClicked, this, ShowingErrors([this] { tvFilesClick(); }));
   tvFiles->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Project")}));
   PanelLayout->addWidget(tvFiles);
 
   FMdiArea = new QMdiArea;
   FMdiArea->setBackground(palette().brush(QPalette::Dark));
+  // Windows tiled below the area, or wider than a narrow one, stay reachable.
+  FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   Splitter1 = new QSplitter(Qt::Horizontal);
   Splitter1->setHandleWidth(4);
@@ -242,11 +248,19 @@ void TMainFRM::ile1Click() {
   for (QMdiSubWindow* Child : FMdiArea->subWindowList())
     if (!Child->isMinimized()) Children << Child;
   if (Children.isEmpty()) return;
-  const QRect Area = FMdiArea->viewport()->rect();
-  const int Height = Area.height() / static_cast<int>(Children.size());
-  for (int I = 0; I < Children.size(); ++I) {
+  // The whole area, its scroll bar included; a window is never lower than its minimum, and
+  // windows too many to fit run on below the area, beside its scroll bar.
+  const QRect Area = FMdiArea->contentsRect();
+  const int Count = static_cast<int>(Children.size());
+  int Height = Area.height() / Count;
+  for (QMdiSubWindow* Child : Children)
+    Height = std::max(Height, Child->minimumHeight());
+  int Width = Area.width();
+  if (Height * Count > Area.height())
+    Width -= FMdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FMdiArea);
+  for (int I = 0; I < Count; ++I) {
     Children[I]->showNormal();
-    Children[I]->setGeometry(0, I * Height, Area.width(), Height);
+    Children[I]->setGeometry(0, I * Height, Width, Height);
   }
 }
 

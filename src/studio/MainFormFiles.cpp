@@ -17,6 +17,12 @@
 namespace {
 constexpr int EntryRole = Qt::UserRole;
 
+QTreeWidgetItem* NewTreeNode(const QString& Entry) {
+  auto* Node = new QTreeWidgetItem(QStringList{ExtractFileName(Entry)});
+  Node->setData(0, EntryRole, Entry);
+  return Node;
+}
+
 void ShowError(QWidget* Owner, const QString& Text) {
   TDialogs::Current().MessageBox(Owner, Text, QStringLiteral("Error"), TMsgButtons::mbOK,
                                  TMsgIcon::Error);
@@ -80,8 +86,9 @@ void TMainFRM::OpenProject1Click() {
   if (!Chosen.isEmpty()) OpenProjectFile(Chosen);
 }
 
+// A window that stays open (Cancel, or a save that failed) keeps the old project.
 void TMainFRM::OpenProjectFile(const QString& FileName) {
-  CloseAll1Click();
+  if (!CloseChildren()) return;
   projectFilePath = QFileInfo(FileName).absoluteFilePath();
   const QStringList Entries = ReadProjectFile(projectFilePath);
   curFileList->Clear();
@@ -99,19 +106,24 @@ void TMainFRM::OpenProjectFile(const QString& FileName) {
   OpenSourceFile(ResolvePath(Entries[0]), Entries[0]);
 }
 
+// The nodes are built apart and expanded once: expanding per node makes a large project's
+// opening quadratic.
 void TMainFRM::ShowProjectTree() {
   tvFiles->clear();
-  tvFiles->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Project")}));
-  for (int I = 0; I < curFileList->Count(); ++I)
-    AddTreeNode(curFileList->Strings(I));
+  auto* Root = new QTreeWidgetItem(QStringList{QStringLiteral("Project")});
+  QList<QTreeWidgetItem*> Nodes;
+  for (int I = curFileList->Count() - 1; I >= 0; --I)
+    Nodes << NewTreeNode(curFileList->Strings(I));
+  Root->addChildren(Nodes);
+  tvFiles->addTopLevelItem(Root);
+  tvFiles->expandAll();
 }
 
 // New entries go first, so the tree lists the project from its last entry up.
 void TMainFRM::AddTreeNode(const QString& Entry) {
-  auto* Node = new QTreeWidgetItem(QStringList{ExtractFileName(Entry)});
-  Node->setData(0, EntryRole, Entry);
-  tvFiles->topLevelItem(0)->insertChild(0, Node);
-  tvFiles->expandAll();
+  QTreeWidgetItem* Root = tvFiles->topLevelItem(0);
+  Root->insertChild(0, NewTreeNode(Entry));
+  Root->setExpanded(true);
 }
 
 void TMainFRM::tvFilesClick() {

@@ -45,6 +45,11 @@ TNewFRM::TNewFRM(QWidget* Parent) : QDialog(Parent) {
               lvNewSelectItem(Index.row(), true);
           });
 
+  connect(lvNew, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* Item) {
+    lvNew->setCurrentItem(Item);
+    buOKClick();
+  });
+
   buOK = new QPushButton(QIcon(QStringLiteral(":/icons/ok.svg")), QStringLiteral("OK"), this);
   buOK->setGeometry(262, 239, 97, 25);
   buOK->setIconSize(QSize(18, 18));

@@ -73,7 +73,13 @@ TEST(CodeForm, EveryEditMarksTheWindowChanged) {
          W.Form->tbCode->SelectAll();
          W.Form->Delete1Click();
        }},
-      {"undo of the fill", [](CodeWindow& W) { W.Form->tbCode->Undo(); }},
+      {"undo of a paste after saving",
+       [](CodeWindow& W) {
+         QApplication::clipboard()->setText("pasted");
+         W.Form->Paste1Click();
+         W.Form->Save();
+         W.Form->tbCode->Undo();
+       }},
   };
   for (const auto& [Name, Edit] : Edits) {
     CodeWindow W;
@@ -93,20 +99,30 @@ TEST(CodeForm, PopupDeleteWithEmptySelectionChangesNothing) {
   EXPECT_FALSE(W.Form->bFileChanged);
 }
 
-TEST(CodeForm, CloseAsksAboutChangesAndSavesOnYes) {
-  for (TModalResult Answer : {TModalResult::mrYes, TModalResult::mrNo}) {
+// Yes saves and closes, No closes without saving, Cancel keeps the window as it was.
+TEST(CodeForm, CloseAsksAboutChanges) {
+  const struct {
+    TModalResult Answer;
+    bool Saved, Closed;
+  } Cases[] = {{TModalResult::mrYes, true, true},
+               {TModalResult::mrNo, false, true},
+               {TModalResult::mrCancel, false, false}};
+  for (const auto& C : Cases) {
     CodeWindow W;
     W.Type('x');
-    W.Dialogs.Answers = {Answer};
-    EXPECT_TRUE(W.Form->close());
+    W.Dialogs.Answers = {C.Answer};
+    EXPECT_EQ(W.Form->close(), C.Closed);
     ASSERT_EQ(W.Dialogs.Calls.size(), 1u);
     EXPECT_EQ(W.Dialogs.Calls[0].Text, "Save changes to a.yor?");
     EXPECT_EQ(W.Dialogs.Calls[0].Caption, "Save");
-    EXPECT_EQ(W.Dialogs.Calls[0].Buttons, TMsgButtons::mbYesNo);
+    EXPECT_EQ(W.Dialogs.Calls[0].Buttons, TMsgButtons::mbYesNoCancel);
     EXPECT_EQ(W.Dialogs.Calls[0].Icon, TMsgIcon::Question);
-    EXPECT_EQ(QFile::exists(W.Dir.filePath("a.yor")), Answer == TModalResult::mrYes);
+    EXPECT_EQ(QFile::exists(W.Dir.filePath("a.yor")), C.Saved);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(W.Form.isNull());
+    ASSERT_EQ(W.Form.isNull(), C.Closed);
+    if (C.Closed) continue;
+    EXPECT_TRUE(W.Form->bFileChanged);
+    EXPECT_EQ(W.Form->tbCode->Lines()->Text(), "xone\r\ntwo");
   }
 }
 

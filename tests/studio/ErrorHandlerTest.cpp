@@ -1,11 +1,15 @@
 // Errors no command handled: shown in a message box, and the program goes on.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 #include <stdexcept>
+#include <utility>
 
 #include "ScriptedDialogs.h"
+#include "StudioFixture.h"
 #include "platform/core/Exceptions.h"
+#include "platform/qt/QtControlHost.h"
 #include "studio/Application.h"
 
 TEST(ErrorHandler, ShowsTheMessageWithThePeriodRule) {
@@ -56,4 +60,36 @@ TEST(ErrorHandler, OwnedByTheActiveWindow) {
   ShowException("x");
   ASSERT_EQ(Dialogs.Calls.size(), 1u);
   EXPECT_EQ(Dialogs.Calls[0].Owner, &Window);
+}
+
+// A handler that fails during a real key event, or a menu or tool-bar command that fails,
+// shows its error; the window stays open and keeps taking keys and commands.
+TEST(ErrorHandler, FailingHandlersAreShownAndTheWindowGoesOn) {
+  StudioFixture S;
+  S.Form.OpenPaths({S.Write("a.yor", "a")});
+  TCodeFRM* Code = S.Windows()[0];
+  auto* Host = Code->findChild<TQtControlHost*>();
+  bool Fail = true;
+  Code->tbCode->OnKeyPress = [&](TObject*, QChar&) {
+    if (std::exchange(Fail, false)) throw EConvertError("key handler failed");
+  };
+  QTest::keyClick(Host, Qt::Key_X);
+  QTest::keyClicks(Host, "yz");
+  EXPECT_EQ(Code->tbCode->Lines()->Text(), "yza");
+
+  QDir().mkpath(S.Path("folder.yor"));
+  Code->SetFile(S.Path("folder.yor"), "folder.yor");
+  S.Form.Save1->trigger();
+  S.Form.toolBuBuild->trigger();
+  Code->SetFile(S.Path("a.yor"), "a.yor");
+  S.Form.Save1->trigger();
+  EXPECT_EQ(S.Read("a.yor"), "yza");
+
+  ASSERT_EQ(S.Dialogs.Calls.size(), 3u);
+  EXPECT_EQ(S.Dialogs.Calls[0].Text, "key handler failed.");
+  for (int I : {1, 2}) {
+    EXPECT_TRUE(S.Dialogs.Calls[I].Text.startsWith("Cannot create file \"")) << I;
+    EXPECT_EQ(S.Dialogs.Calls[I].Icon, TMsgIcon::Error);
+  }
+  EXPECT_EQ(S.Windows(), QList<TCodeFRM*>{Code});
 }

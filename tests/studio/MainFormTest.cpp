@@ -5,13 +5,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include "ScriptedDialogs.h"
+#include "StudioFixture.h"
+#include "platform/qt/QtControlHost.h"
 #include "studio/MainForm.h"
 
 namespace {
@@ -153,6 +157,30 @@ TEST(MainForm, AChildThatStaysOpenEndsTheClosing) {
   EXPECT_TRUE(Open.contains(First));
 }
 
+// Cancel on an editor window's question ends Close All and the closing of the main window,
+// before any other window has closed.
+TEST(MainForm, CancelOnACloseQuestionEndsTheWholeClosing) {
+  const struct {
+    const char* Name;
+    std::deque<TModalResult> Answers;  // "Are you sure?" first for the main window
+    std::function<void(TMainFRM&)> Close;
+  } Closings[] = {
+      {"main window", {TModalResult::mrYes, TModalResult::mrCancel}, [](TMainFRM& F) { F.close(); }},
+      {"Close All", {TModalResult::mrCancel}, [](TMainFRM& F) { F.CloseAll1Click(); }},
+  };
+  for (const auto& C : Closings) {
+    StudioFixture S;
+    S.Form.OpenPaths({S.Write("a.yor", "a"), S.Write("b.yor", "b")});
+    S.Windows().last()->tbCode->SetText("changed");
+    S.Dialogs.Answers = C.Answers;
+    C.Close(S.Form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(S.Form.isVisible()) << C.Name;
+    EXPECT_EQ(S.Windows().size(), 2) << C.Name;
+    EXPECT_EQ(S.Dialogs.Calls.back().Buttons, TMsgButtons::mbYesNoCancel) << C.Name;
+  }
+}
+
 TEST(MainForm, CloseClosesTheActiveChildAndCloseAllTheRest) {
   TMainFRM Form;
   Form.show();
@@ -185,4 +213,33 @@ TEST(MainForm, TileStacksChildrenFullWidth) {
   }
   Form.Cascade1->trigger();
   EXPECT_NE(Form.MdiArea()->subWindowList()[1]->geometry().width(), Width);
+}
+
+// However small tiling makes them, editor windows keep their text above the status bar and
+// the status panels whole inside it. Screenshots go to the build folder.
+TEST(MainForm, TiledWindowsKeepTheTextAboveTheStatusBar) {
+  for (const QSize Size : {QSize(730, 560), QSize(600, 440), QSize(520, 360)}) {
+    StudioFixture S;
+    for (const char* Name : {"a.yor", "b.yor", "c.yor", "d.yor", "e.yor"})
+      S.Form.OpenPaths({S.Write(Name, "mov eax, 1\r\nret")});
+    S.Form.resize(Size);
+    QCoreApplication::processEvents();
+    S.Form.ile1Click();
+    QCoreApplication::processEvents();
+    for (TCodeFRM* Code : S.Windows()) {
+      const QWidget* Client = Code->widget();
+      const QRect Editor(Code->findChild<TQtControlHost*>()->mapTo(Client, QPoint()),
+                         Code->findChild<TQtControlHost*>()->size());
+      const QRect Bar(Code->EdStatBar->mapTo(Client, QPoint()), Code->EdStatBar->size());
+      EXPECT_LT(Editor.bottom(), Bar.top()) << Size.height();
+      EXPECT_TRUE(Client->rect().contains(Bar)) << Size.height();
+      EXPECT_TRUE(Code->rect().contains(QRect(Client->pos(), Client->size()))) << Size.height();
+      for (int I = 0; I < 3; ++I)
+        EXPECT_TRUE(Code->EdStatBar->rect().contains(Code->Panel(I)->geometry()))
+            << Size.height() << " panel " << I;
+    }
+    QCoreApplication::processEvents();  // the area lays out its scroll bars
+    S.Form.grab().save(QDir::current().filePath(
+        QStringLiteral("tiled-%1x%2.png").arg(Size.width()).arg(Size.height())));
+  }
 }

@@ -18,6 +18,13 @@ std::function<TModalResult(QDialog&)> Choose(int Item) {
     return New.result() == QDialog::Accepted ? TModalResult::mrOk : TModalResult::mrCancel;
   };
 }
+
+// The events a window system sends for a double click: a click, then the double click.
+void DoubleClick(QWidget* Widget, QPoint At) {
+  QTest::mouseClick(Widget, Qt::LeftButton, {}, At);
+  QTest::mouseDClick(Widget, Qt::LeftButton, {}, At);
+  QTest::mouseRelease(Widget, Qt::LeftButton, {}, At);
+}
 }  // namespace
 
 TEST(NewForm, OkWaitsForAChoiceThatSurvivesClickingEmptySpace) {
@@ -38,6 +45,23 @@ TEST(NewForm, OkWaitsForAChoiceThatSurvivesClickingEmptySpace) {
   EXPECT_EQ(Dialog.result(), QDialog::Accepted);
 }
 
+TEST(NewForm, DoubleClickOnAnItemActsAsOk) {
+  const TProjType Kinds[] = {ptApplication, ptEmptyFile, ptDLLProject};
+  for (int Item : {0, 1, 2}) {
+    TNewFRM Dialog;
+    Dialog.show();
+    QCoreApplication::processEvents();  // the icons are laid out after showing
+    const QRect Rect = Dialog.lvNew->visualItemRect(Dialog.lvNew->item(Item));
+    DoubleClick(Dialog.lvNew->viewport(), Rect.center());
+    EXPECT_EQ(Dialog.result(), QDialog::Accepted) << Item;
+    EXPECT_EQ(Dialog.ptType, Kinds[Item]);
+  }
+  TNewFRM Dialog;
+  Dialog.show();
+  DoubleClick(Dialog.lvNew->viewport(), QPoint(400, 150));
+  EXPECT_EQ(Dialog.result(), QDialog::Rejected);  // empty space chooses nothing
+}
+
 // The test program has no templates beside it.
 TEST(New, ApplicationProjectWritesMainFileAndOneLineProject) {
   StudioFixture S;
@@ -53,6 +77,7 @@ TEST(New, ApplicationProjectWritesMainFileAndOneLineProject) {
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->windowTitle(), "Demo.yor");
   EXPECT_FALSE(S.Windows()[0]->bFileChanged);
+  EXPECT_FALSE(S.Windows()[0]->tbCode->CanUndo());
 }
 
 TEST(New, ExistingMainFileIsKeptOnNo) {
@@ -80,6 +105,7 @@ TEST(New, EmptyFileJoinsTheOpenProjectAndIsAnnounced) {
   S.Form.New1Click();
   EXPECT_EQ(S.Dialogs.FileCalls[0].Filter, "Yorel Source File (*.yor)|*.yor");
   EXPECT_EQ(S.Read("lib/util.yor"), "//TODO - Code");
+  EXPECT_FALSE(S.Form.ActiveCodeForm()->tbCode->CanUndo());
   EXPECT_EQ(S.Read("Demo.ypr"), "Demo.yor\r\nlib/util.yor\r\n");
   ASSERT_EQ(S.Dialogs.Calls.size(), 1u);
   EXPECT_EQ(S.Dialogs.Calls[0].Text, "lib/util.yor");

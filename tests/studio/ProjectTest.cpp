@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTest>
+
+#include "platform/qt/QtControlHost.h"
 
 #include "StudioFixture.h"
 #include "studio/ProjectFile.h"
@@ -41,6 +44,7 @@ TEST(Project, OpenShowsTreeReversedAndOpensOnlyTheMainFile) {
   EXPECT_TRUE(S.Dialogs.FileCalls[0].InitialFolder.endsWith("projects"));
   EXPECT_EQ(S.TreeNames(), (QStringList{"c.yor", "b.yor", "main.yor"}));
   EXPECT_EQ(S.Form.tvFiles->topLevelItem(0)->child(2)->data(0, Qt::UserRole), "main.yor");
+  EXPECT_TRUE(S.Form.tvFiles->topLevelItem(0)->isExpanded());
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->windowTitle(), "main.yor");
   EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "main");
@@ -54,6 +58,39 @@ TEST(Project, EntriesResolveAgainstTheProjectFolder) {
   ASSERT_EQ(S.Windows().size(), 1);
   EXPECT_EQ(S.Windows()[0]->strFile, S.Path("proj/lib/util.yor"));
   EXPECT_EQ(S.Windows()[0]->tbCode->Lines()->Text(), "util");
+}
+
+// A window that stays open when the project switches (Cancel on its question, or a save
+// that fails) ends the switch: the old project, its tree and its windows stay as they were.
+TEST(Project, AWindowThatStaysOpenKeepsTheOldProject) {
+  const struct {
+    const char* Name;
+    TModalResult Answer;
+    bool SaveFails;
+  } Cases[] = {{"Cancel", TModalResult::mrCancel, false}, {"failed save", TModalResult::mrYes, true}};
+  for (const auto& C : Cases) {
+    StudioFixture S;
+    S.Write("old/main.yor", "old");
+    S.Write("old/b.yor", "b");
+    S.Write("new/main.yor", "new");
+    S.Form.OpenPaths({S.Write("old/old.ypr", "main.yor\r\nb.yor\r\n")});
+    TCodeFRM* Code = S.Windows()[0];
+    if (C.SaveFails) {
+      QDir().mkpath(S.Path("old/folder.yor"));
+      Code->SetFile(S.Path("old/folder.yor"), "folder.yor");
+    }
+    Code->tbCode->SetText("changed");
+    S.Dialogs.Answers = {C.Answer};
+    S.Dialogs.FileAnswers = {S.Write("new/new.ypr", "main.yor\r\n")};
+    S.Form.OpenProject1Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(S.Form.projectFilePath, S.Path("old/old.ypr")) << C.Name;
+    EXPECT_EQ(S.Entries(), (QStringList{"main.yor", "b.yor"})) << C.Name;
+    EXPECT_EQ(S.TreeNames(), (QStringList{"b.yor", "main.yor"})) << C.Name;
+    ASSERT_EQ(S.Windows(), QList<TCodeFRM*>{Code}) << C.Name;
+    EXPECT_EQ(Code->tbCode->Lines()->Text(), "changed") << C.Name;
+    EXPECT_TRUE(Code->bFileChanged) << C.Name;
+  }
 }
 
 TEST(Project, RejectedProjects) {
@@ -135,4 +172,45 @@ TEST(Project, SaveAsRenamesTheProjectEntry) {
   EXPECT_EQ(Code->windowTitle(), "lib/renamed.yor");
   EXPECT_EQ(S.Read("p.ypr"), "lib/renamed.yor\r\nb.yor\r\n");
   EXPECT_EQ(S.TreeNames(), (QStringList{"b.yor", "renamed.yor"}));
+}
+
+// The user's history starts at the loaded text: one Undo after typing takes back the typing,
+// never the load, however the window was filled.
+TEST(Project, UndoAfterTypingKeepsTheLoadedText) {
+  const std::vector<std::pair<const char*, std::function<void(StudioFixture&)>>> Ways = {
+      {"Open",
+       [](StudioFixture& S) {
+         S.Dialogs.FileAnswers = {S.Path("main.yor")};
+         S.Form.open1Click();
+       }},
+      {"Open Project", [](StudioFixture& S) { S.Form.OpenPaths({S.Path("p.ypr")}); }},
+      {"tree click",
+       [](StudioFixture& S) {
+         S.Form.OpenPaths({S.Path("p.ypr")});
+         S.Form.CloseAll1Click();
+         S.Form.tvFiles->setCurrentItem(S.Form.tvFiles->topLevelItem(0)->child(0));
+         S.Form.tvFilesClick();
+       }},
+  };
+  for (const auto& [Name, Open] : Ways) {
+    StudioFixture S;
+    S.Write("main.yor", "one\ntwo");
+    S.Write("p.ypr", "main.yor\r\n");
+    Open(S);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(S.Windows().size(), 1) << Name;
+    TCodeFRM* Code = S.Windows()[0];
+    TSourceEdit& Editor = *Code->tbCode;
+    EXPECT_FALSE(Editor.CanUndo()) << Name;
+    EXPECT_FALSE(Editor.CanRedo()) << Name;
+    auto* Host = Code->findChild<TQtControlHost*>();
+    QTest::keyClick(Host, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(Host, "abc");
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwoabc") << Name;
+    QTest::keyClick(Host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwo") << Name;
+    EXPECT_FALSE(Editor.CanUndo()) << Name;
+    QTest::keyClick(Host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Editor.Lines()->Text(), "one\r\ntwo") << Name;
+  }
 }

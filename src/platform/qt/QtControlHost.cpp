@@ -7,8 +7,10 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include "platform/core/ErrorDisplay.h"
 #include "platform/core/Keys.h"
 #include "platform/qt/KeyMapping.h"
 
@@ -54,7 +56,7 @@ TQtControlHost::TQtControlHost(TCustomControl* Control, QWidget* Parent)
   ResizeImage();
   for (TScrollBarKind Bar : {TScrollBarKind::sbHorizontal, TScrollBarKind::sbVertical}) {
     connect(BarOf(Bar), &QAbstractSlider::actionTriggered, this,
-            [this, Bar](int Action) { ScrollBarAction(Bar, Action); });
+            ShowingErrors([this, Bar](int Action) { ScrollBarAction(Bar, Action); }));
   }
   connect(&FCaretBlink, &QTimer::timeout, this, [this] {
     FCaretOn = !FCaretOn;
@@ -116,9 +118,8 @@ void TQtControlHost::Update() {
 void TQtControlHost::paintEvent(QPaintEvent* Event) {
   if (FNeedsPaint) {
     FNeedsPaint = false;
-    FPainting = true;
+    const QScopedValueRollback Painting(FPainting, true);
     FControl->Paint();
-    FPainting = false;
   }
   FCanvas->Release();
   QPainter Screen(viewport());
@@ -227,8 +228,14 @@ void TQtControlHost::SetTimer(int Id, int Milliseconds) {
   auto& Timer = FTimers[Id];
   if (!Timer) {
     Timer = std::make_unique<QTimer>();
-    connect(Timer.get(), &QTimer::timeout, this,
-            [this, Id] { FControl->Perform(WM_TIMER, static_cast<WPARAM>(Id)); });
+    // A timer whose handler fails stops, so that its error is shown once.
+    connect(Timer.get(), &QTimer::timeout, this, [this, Id] {
+      if (!DeliverShowingErrors([&] {
+            FControl->Perform(WM_TIMER, static_cast<WPARAM>(Id));
+            return true;
+          }))
+        KillTimer(Id);
+    });
   }
   Timer->start(Milliseconds);
 }
@@ -329,7 +336,30 @@ bool TQtControlHost::focusNextPrevChild(bool Next) {
   return QAbstractScrollArea::focusNextPrevChild(Next);
 }
 
+// Every event reaches the control through these two; nothing it raises may cross into Qt's
+// dispatch. An error during painting is shown after the paint event.
 bool TQtControlHost::event(QEvent* Event) {
+  return DeliverEvent(Event, [&] { return HostEvent(Event); });
+}
+
+bool TQtControlHost::viewportEvent(QEvent* Event) {
+  return DeliverEvent(Event, [&] { return QAbstractScrollArea::viewportEvent(Event); });
+}
+
+bool TQtControlHost::DeliverEvent(QEvent* Event, const std::function<bool()>& Deliver) {
+  bool Handled = true;
+  const auto Run = [&] {
+    Handled = Deliver();
+    return true;
+  };
+  if (Event->type() == QEvent::Paint)
+    DeliverShowingErrorsLater(Run);
+  else
+    DeliverShowingErrors(Run);
+  return Handled;
+}
+
+bool TQtControlHost::HostEvent(QEvent* Event) {
   if (Event->type() == QEvent::ShortcutOverride) {
     auto* Key = static_cast<QKeyEvent*>(Event);
     if (const quint16 Code = VirtualKeyOf(Key->key()); Code != 0 && FControl->WantsKey(Code)) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRect>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -69,9 +70,12 @@ class TQtControlHost : public QAbstractScrollArea, public TWindowHost {
   void focusOutEvent(QFocusEvent* Event) override;
   bool focusNextPrevChild(bool Next) override;
   bool event(QEvent* Event) override;
+  bool viewportEvent(QEvent* Event) override;
   void scrollContentsBy(int, int) override {}
 
  private:
+  static bool DeliverEvent(QEvent* Event, const std::function<bool()>& Deliver);
+  bool HostEvent(QEvent* Event);
   void ResizeImage();
   void ScrollBarAction(TScrollBarKind Bar, int Action);
   void UpdateCaretArea();
