@@ -15,6 +15,7 @@
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/marks/RowMarkToolTip.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -65,6 +66,7 @@ void TCodeFRM::CreateEditor() {
   tbCode->OnSelectionChange = [this](TObject*) { tbCodeSelectionChange(); };
   FHost = std::make_unique<TQtControlHost>(tbCode.get());
   FHost->setMinimumSize(64, 64);
+  TRowMarkToolTip::Install(FHost.get(), tbCode.get());
   FHost->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(FHost.get(), &QWidget::customContextMenuRequested, this,
           [this](const QPoint& At) { pmCodeBox->popup(FHost->viewport()->mapToGlobal(At)); });
