@@ -79,7 +79,7 @@ TOutputPanel::TOutputPanel(QWidget* Parent) : QWidget(Parent) {
   Top->addWidget(FStopButton);
   Top->addWidget(FLocationButton);
   Top->addStretch(1);
-  Top->addWidget(new QLabel(QStringLiteral("Input for Build && Run:")));
+  Top->addWidget(new QLabel(QStringLiteral("Input for Build & Run:")));
   Top->addWidget(FPresetBox);
   Top->addWidget(FSavePreset);
   Top->addWidget(FDeletePreset);

@@ -259,3 +259,16 @@ TEST(BuildOutput, AnUnreadablePresetsFileIsNeverOverwritten) {
   EXPECT_TRUE(S.Lines().join('\n').contains("Demo.ypr.inputs\" cannot be read"))
       << S.Lines().join('\n').toStdString();
 }
+
+// Not a check: renders the README's picture of a failed build (run it by name with
+// --gtest_also_run_disabled_tests; it writes docs/screenshot-build.png).
+TEST(BuildOutput, DISABLED_Screenshot) {
+  ErrorsFixture S;
+  S.Form.resize(900, 640);
+  S.Windows()[0]->tbCode->SetText("program Demo;\r\nx := 1;\r\nvar unused;\r\n\r\nbegin\r\nend.\r\n");
+  S.Compiler(ErrorsCompiler);
+  S.Build();
+  S.Panel().GoToMessage(0);
+  S.WaitFor([] { return false; }, 300);
+  S.Form.grab().save(QDir::cleanPath(YOREL_TEST_DATA_DIR "/../../../docs/screenshot-build.png"));
+}
