@@ -2,6 +2,7 @@
  ** Construction, destruction, the read side of the text and message dispatch. **/
 #include "editor/MemoComponent.h"
 
+#include "editor/RowMarks.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 
@@ -15,6 +16,7 @@ TMemoComponent::TMemoComponent(TComponent* AOwner) : TCustomControl(AOwner) {
   FWholeText->SetEditor(this);
   FVisibleRange = new TVisibleRange(FTrackedRanges.get());
   FSelection = new TSelectionRange(FTrackedRanges.get());
+  FRowMarks = std::make_unique<TRowMarks>(this);
   SetConstraints(64, 64);
   SetTabStop(true);
   SetParentColor(false);
@@ -25,6 +27,7 @@ TMemoComponent::TMemoComponent(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TMemoComponent::~TMemoComponent() {
+  FRowMarks.reset();
   delete FSelection;
   delete FVisibleRange;
   FLines.reset();

@@ -17,6 +17,7 @@
 #include "editor/UndoOperation.h"
 #include "platform/core/Control.h"
 
+class TRowMarks;
 class TSelectionRange;
 class TVisibleRange;
 class TCustomFormattedRange;
@@ -64,6 +65,8 @@ class TMemoComponent : public TCustomControl {
   TSelectionRange* Selection() const { return FSelection; }
   /** What every range marked Shifted still has to add to its stored positions. */
   int PendingRangeShift() const { return FPendingRangeShift; }
+  /** Marks on rows (errors, warnings), painted in the gutter. */
+  TRowMarks* RowMarks() const { return FRowMarks.get(); }
 
   // Replacement, notification, undo and redo.
   /** Replaces Range's text. Refused with EInvalidOperation while another replacement moves
@@ -229,6 +232,7 @@ class TMemoComponent : public TCustomControl {
   std::unique_ptr<TMemoComponentStrings> FLines;
   TVisibleRange* FVisibleRange = nullptr;  // owned by FTrackedRanges
   TSelectionRange* FSelection = nullptr;   // owned by FTrackedRanges
+  std::unique_ptr<TRowMarks> FRowMarks;    // holds ranges of FTrackedRanges
   int FLongestLineLength = 0;
   TRowWidths FRowWidths;  ///< the width of every row, kept by the replacement
   bool FAlwaysShowCaret = false;

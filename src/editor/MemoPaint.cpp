@@ -3,6 +3,7 @@
  ** formatted ranges that GetFormattedRanges makes of each row's visible part. **/
 #include "editor/FormattedRanges.h"
 #include "editor/MemoComponent.h"
+#include "editor/RowMarks.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 
@@ -68,6 +69,9 @@ void TMemoComponent::DrawGutter(TCanvas& Canvas) {
   Canvas.Font()->SetStyle(TFontStyles());
   const int LastRow = FVisibleRange->EndRowCol().Row;
   for (int Row = FVisibleRange->FTopRow, K = 0; Row <= LastRow; ++Row, ++K) {
+    FRowMarks->PaintGutterCell(Canvas, Row,
+                               TRect{0, FontHeight * K, FLeftMargin - 7, FontHeight * (K + 1)},
+                               GutterFill);
     if (LineLength(Row) >= 1) {
       Canvas.TextOut(2, FontHeight * K, QString::number(Row));
     } else {

@@ -19,6 +19,7 @@
 #include "studio/Dialogs.h"
 #include "studio/files/FormatSave.h"
 #include "studio/files/UnreadableBar.h"
+#include "studio/marks/RowMarkToolTip.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -72,6 +73,7 @@ void TCodeFRM::CreateEditor() {
   tbCode->OnSelectionChange = [this](TObject*) { tbCodeSelectionChange(); };
   FHost = std::make_unique<TQtControlHost>(tbCode.get());
   FHost->setMinimumSize(64, 64);
+  TRowMarkToolTip::Install(FHost.get(), tbCode.get());
   FHost->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(FHost.get(), &QWidget::customContextMenuRequested, this,
           [this](const QPoint& At) { pmCodeBox->popup(FHost->viewport()->mapToGlobal(At)); });

@@ -37,6 +37,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   CreateMenus();
   CreateToolBars();
   CreateClientArea();
+  CreateBuildOutput();
   FormCreate();
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());

@@ -21,6 +21,7 @@ class QStatusBar;
 class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
+class TBuildOutput;
 class TResultList;
 class TSourceEdit;
 
@@ -114,6 +115,9 @@ class TMainFRM : public QMainWindow {
   /** The five menu and tool-bar images: run, build, new project, open, new file. */
   std::vector<QIcon> ilMenu;
 
+  // Build output: the output panel's dock (View > Output), Stop, errors and their marks.
+  TBuildOutput* BuildOutput() const { return FBuildOutput; }
+
   std::unique_ptr<TStringList> curFileList;
   QString compilerLoc;
   QString projectFilePath;
@@ -134,10 +138,13 @@ class TMainFRM : public QMainWindow {
   void CreateMenus();
   void CreateToolBars();
   void CreateClientArea();
+  void CreateBuildOutput();
   QStringList ProjectEntries() const;
   void ShowProjectTree();
   void AddTreeNode(const QString& Entry);
   void StartCompiler(bool Run);
+  /** Saves the editor windows with unsaved changes; a failed save raises its error. */
+  void SaveChangedWindows();
   void NewProject(const QString& TemplateName);
   void NewEmptyFile();
   QAction* Item(QMenu* Menu, const QString& Caption, void (TMainFRM::*Handler)(), int Image = -1);
@@ -145,4 +152,5 @@ class TMainFRM : public QMainWindow {
   QMdiArea* FMdiArea;
   bool FCentred = false;
   QPointer<QObject> FLastResultList;
+  TBuildOutput* FBuildOutput = nullptr;  // owned as a child object
 };

@@ -1,23 +1,19 @@
 /** @file MainFormBuild.cpp
- ** Build and Build & Run: save every window, then start the compiler on the main file in
- ** the project's folder without waiting for it. **/
-#include <QFileInfo>
-#include <QProcess>
+ ** Build and Build & Run: save the windows with unsaved changes, then run the compiler on
+ ** the main file in the project's folder, its output in the output panel. **/
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include "platform/core/Paths.h"
-#include "studio/Application.h"
-#include "studio/Dialogs.h"
+#include "studio/CodeForm.h"
 #include "studio/MainForm.h"
+#include "studio/build/BuildOutput.h"
+#include "studio/build/CompilerCommand.h"
+#include "studio/settings/UserSettings.h"
 
-namespace {
-// A bare name is looked up on the search path; anything with a folder is taken from the
-// working directory, not from the project's folder the compiler starts in.
-QString CompilerProgram(const QString& Location) {
-  const QString Path = NativePath(Location);
-  if (Path.isEmpty() || !Path.contains(u'/')) return Path;
-  return QFileInfo(Path).absoluteFilePath();
+void TMainFRM::CreateBuildOutput() {
+  FBuildOutput = new TBuildOutput(this);
 }
-}  // namespace
 
 void TMainFRM::toolBuBuildClick() {
   StartCompiler(false);
@@ -27,20 +23,28 @@ void TMainFRM::toolBuRunClick() {
   StartCompiler(true);
 }
 
+// A file the user did not change is not rewritten: its bytes stay exactly as they are.
+void TMainFRM::SaveChangedWindows() {
+  const QList<QMdiSubWindow*> Children = FMdiArea->subWindowList();
+  for (auto It = Children.rbegin(); It != Children.rend(); ++It)
+    if (auto* Code = dynamic_cast<TCodeFRM*>(*It); Code && Code->bFileChanged) Code->Save();
+}
+
 void TMainFRM::StartCompiler(bool Run) {
-  SaveAll1Click();
-  if (curFileList->Count() == 0) return;
+  SaveChangedWindows();
+  if (curFileList->Count() == 0) {
+    FBuildOutput->Note(QStringLiteral("Nothing to build: no project is open."), TOutputKind::Info);
+    return;
+  }
   const QString MainEntry = curFileList->Strings(0);
-  if (!FileExists(ResolvePath(MainEntry))) return;
-  QStringList Arguments{MainEntry};
-  if (Run) Arguments << QStringLiteral("-run");
-  QProcess Compiler;
-  Compiler.setProgram(CompilerProgram(compilerLoc));
-  Compiler.setArguments(Arguments);
-  Compiler.setWorkingDirectory(ExtractFilePath(projectFilePath));
-  if (!Compiler.startDetached())
-    TDialogs::Current().MessageBox(this,
-                                   QStringLiteral("Cannot start the compiler \"%1\". %2")
-                                       .arg(compilerLoc, Compiler.errorString()),
-                                   ApplicationTitle, TMsgButtons::mbOK, TMsgIcon::Error);
+  if (!FileExists(ResolvePath(MainEntry))) {
+    FBuildOutput->Note(QStringLiteral("Nothing to build: the main file \"%1\" does not exist.")
+                           .arg(ResolvePath(MainEntry)),
+                       TOutputKind::Failure);
+    return;
+  }
+  const QString Arguments = UserSettings()->value(SettingsKey::CompilerArguments).toString();
+  FBuildOutput->Start(MakeCompilerCommand(CompilerLocation(compilerLoc), Arguments, MainEntry,
+                                          ExtractFilePath(projectFilePath), Run),
+                      Run);
 }

@@ -1,73 +1,134 @@
-// Build and Build & Run start the compiler on the main file in the project's folder.
+// What Build and Build & Run hand the compiler, which windows they save, and where the
+// compiler is looked for.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QThread>
+#include <QDockWidget>
+#include <QPushButton>
 
-#include "StudioFixture.h"
+#include "platform/core/Exceptions.h"
+#include "studio/build/BuildFixture.h"
 
 namespace {
-// The stand-in compiler, copied so that each test reads its own log.
-QString InstallCompiler(const StudioFixture& S) {
-  const QString Program = S.Path("bin/compiler.sh");
-  QDir(S.Dir.path()).mkdir("bin");
-  QFile::copy(YOREL_TEST_DATA_DIR "/compiler.sh", Program);
-  return Program;
-}
-
-QByteArray WaitForLog(const StudioFixture& S) {
-  QElapsedTimer Timer;
-  Timer.start();
-  while (!QFile::exists(S.Path("bin/compiler.log")) && Timer.elapsed() < 5000)
-    QThread::msleep(20);
-  QThread::msleep(50);
-  return S.Read("bin/compiler.log");
-}
+// Records its folder and each argument on a line; "file" when an argument names a file.
+const QByteArray Recorder =
+    "{ pwd; for A in \"$@\"; do echo \"$A\"; [ -f \"$A\" ] && echo file; done; } > \"$(dirname \"$0\")/compiler.log\"\n";
 }  // namespace
 
 TEST(Build, PassesTheMainEntryAsOneArgumentInTheProjectFolder) {
   for (bool Run : {false, true}) {
-    StudioFixture S;
-    S.Form.compilerLoc = InstallCompiler(S);
-    S.Write("proj/My Demo.yor", "old");
-    S.Form.OpenProjectFile(S.Write("proj/Demo.ypr", "My Demo.yor\r\n"));
+    BuildFixture S;
+    S.Compiler(Recorder);
+    S.Project("old", "My Demo.yor");
     S.Windows()[0]->tbCode->SetText("saved first");
-    Run ? S.Form.toolBuRunClick() : S.Form.toolBuBuildClick();
+    S.Build(Run);
     EXPECT_EQ(S.Read("proj/My Demo.yor"), "saved first");
-    const QByteArray Expected =
-        QDir(S.Path("proj")).canonicalPath().toUtf8() + "\nMy Demo.yor\n" + (Run ? "-run\n" : "");
-    EXPECT_EQ(WaitForLog(S), Expected);
+    const QByteArray Expected = QDir(S.Path("proj")).canonicalPath().toUtf8() +
+                                "\nMy Demo.yor\nfile\n" + (Run ? "-run\n" : "");
+    EXPECT_EQ(S.Read("bin/compiler.log"), Expected);
     EXPECT_TRUE(S.Dialogs.Calls.empty());
+    EXPECT_TRUE(S.Output().Dock()->isVisible());
   }
 }
 
+TEST(Build, EntriesReachTheCompilerAsFilesThatExist) {
+  const struct {
+    QByteArray Stored;
+    QString OnDisk;
+    QByteArray Passed;
+  } Cases[] = {
+      {"lib\\main.yor", "lib/main.yor", "lib/main.yor"},
+      {"-run.yor", "-run.yor", "./-run.yor"},
+  };
+  for (const auto& Case : Cases) {
+    BuildFixture S;
+    S.Compiler(Recorder);
+    S.Write("proj/" + Case.OnDisk, "main");
+    S.Form.OpenProjectFile(S.Write("proj/Demo.ypr", Case.Stored + "\r\n"));
+    S.Build();
+    EXPECT_TRUE(S.Read("bin/compiler.log").endsWith("\n" + Case.Passed + "\nfile\n")) << Case.Stored.constData();
+  }
+}
+
+TEST(Build, TheUsersLocationAndArgumentsWinOverConfig) {
+  BuildFixture S;
+  const QString Program = S.Compiler(Recorder);
+  S.Form.compilerLoc = S.Path("bin/none");
+  S.Project();
+  {
+    auto Settings = UserSettings();
+    Settings->setValue(SettingsKey::CompilerLocation, Program);
+    Settings->setValue(SettingsKey::CompilerArguments, "-O2 \"with space\"");
+  }
+  S.Build();
+  EXPECT_TRUE(S.Read("bin/compiler.log").endsWith("\n-O2\nwith space\nmain.yor\nfile\n"));
+  EXPECT_TRUE(S.Lines()[0].endsWith("compiler.sh -O2 \"with space\" main.yor")) << S.Lines()[0].toStdString();
+}
+
+TEST(Build, SavesOnlyTheWindowsWithChanges) {
+  BuildFixture S;
+  S.Compiler(Recorder);
+  S.Project("program Demo;\n");  // LF line breaks, which a save would change
+  S.Form.OpenPaths({S.Write("outside.yor", "untouched\n")});
+  S.Build();
+  EXPECT_EQ(S.Read("proj/main.yor"), "program Demo;\n");
+  EXPECT_EQ(S.Read("outside.yor"), "untouched\n");
+  S.Windows().last()->tbCode->SetText("changed");
+  S.Build();
+  EXPECT_EQ(S.Read("outside.yor"), "changed");
+  EXPECT_EQ(S.Read("proj/main.yor"), "program Demo;\n");
+}
+
+TEST(Build, AFailedSaveStopsTheCommand) {
+  BuildFixture S;
+  S.Compiler(Recorder);
+  S.Project();
+  TCodeFRM* Lost = S.Form.NewCodeWindow(S.Path("no/such/folder/x.yor"), "x.yor");
+  Lost->tbCode->SetText("unsaved");
+  EXPECT_THROW(S.Form.toolBuBuildClick(), EFCreateError);
+  S.WaitForEnd();
+  EXPECT_FALSE(QFile::exists(S.Path("bin/compiler.log")));
+  EXPECT_TRUE(Lost->bFileChanged);
+}
+
 TEST(Build, StartsNothingWithoutProjectOrMainFile) {
-  StudioFixture S;
-  S.Form.compilerLoc = InstallCompiler(S);
+  BuildFixture S;
+  S.Compiler(Recorder);
   S.Form.OpenPaths({S.Write("loose.yor", "old")});
   S.Windows()[0]->tbCode->SetText("saved");
   S.Form.toolBuBuildClick();
   EXPECT_EQ(S.Read("loose.yor"), "saved");
-  S.Write("main.yor", "main");
-  S.Form.OpenProjectFile(S.Write("p.ypr", "main.yor\r\n"));
+  EXPECT_EQ(S.LastLine(), "Nothing to build: no project is open.");
+  S.Project();
   S.Form.CloseAll1Click();
-  QFile::remove(S.Path("main.yor"));
+  QFile::remove(S.Path("proj/main.yor"));
   S.Form.toolBuBuildClick();
-  QThread::msleep(200);
+  EXPECT_TRUE(S.LastLine().startsWith("Nothing to build: the main file")) << S.LastLine().toStdString();
+  QThread::msleep(100);
   EXPECT_FALSE(QFile::exists(S.Path("bin/compiler.log")));
   EXPECT_TRUE(S.Dialogs.Calls.empty());
 }
 
-TEST(Build, MissingCompilerIsReported) {
-  for (const QString& Location : {QString(), QStringLiteral("compiler/none")}) {
-    StudioFixture S;
-    S.Form.compilerLoc = Location;
-    S.Write("main.yor", "main");
-    S.Form.OpenProjectFile(S.Write("p.ypr", "main.yor\r\n"));
-    S.Form.toolBuBuildClick();
-    ASSERT_EQ(S.Dialogs.Calls.size(), 1u);
-    EXPECT_TRUE(
-        S.Dialogs.Calls[0].Text.startsWith("Cannot start the compiler \"" + Location + "\"."));
-    EXPECT_EQ(S.Dialogs.Calls[0].Icon, TMsgIcon::Error);
+TEST(Build, ACompilerThatCannotStartIsNamedInThePanel) {
+  BuildFixture S;
+  S.Project();
+  const QString NotExecutable = S.Write("bin/plain.txt", "text");
+  const struct {
+    QString Location, Shown, Reason;
+  } Cases[] = {
+      {S.Path("bin/none"), S.Path("bin/none"), "No such file or directory"},
+      {NotExecutable, NotExecutable, "Permission denied"},
+      {"no-such-compiler-anywhere", "no-such-compiler-anywhere", "No such file or directory"},
+  };
+  for (const auto& Case : Cases) {
+    S.Form.compilerLoc = Case.Location;
+    S.Build();
+    const QStringList Lines = S.Lines();
+    EXPECT_TRUE(Lines.contains(QStringLiteral("Cannot start the compiler \"%1\": %2.").arg(Case.Shown, Case.Reason)))
+        << Lines.join('\n').toStdString();
+    EXPECT_TRUE(S.Dialogs.Calls.empty());
+    bool Offered = false;
+    for (const QPushButton* Button : S.Panel().findChildren<QPushButton*>())
+      Offered |= Button->text() == QStringLiteral("Set the compiler location…") && !Button->isHidden();
+    EXPECT_TRUE(Offered);
   }
 }
