@@ -147,10 +147,15 @@ TColor ReadableOn(TColor Color, TColor Background) {
   const QColor Back = ToColor(Background);
   QColor Fore = ToColor(Color);
   if (Contrast(Fore, Back) >= 4.5) return ColorToRGB(Color);
-  // Towards white on a dark background, towards black on a light one, keeping the hue.
+  // On a dark background a dark colour takes the mirrored lightness of its hue (navy becomes
+  // light blue, black light grey); then, either way, only as much change as contrast needs.
   const bool Lighten = Luminance(Back) < 0.5;
   float H = 0, S = 0, L = 0;
   Fore.getHslF(&H, &S, &L);
+  if (Lighten) {
+    L = std::max(L, std::min(1.0f - L, 0.85f));
+    Fore = QColor::fromHslF(H, S, L);
+  }
   for (int Step = 0; Step < 100 && Contrast(Fore, Back) < 4.5; ++Step) {
     L = std::clamp(L + (Lighten ? 0.02f : -0.02f), 0.0f, 1.0f);
     Fore = QColor::fromHslF(H, S, L);

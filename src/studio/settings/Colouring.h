@@ -33,8 +33,8 @@ TColourings WithStoredChanges(const QSettings& Settings, TColourings Defaults);
 /** Writes only the entries of Current that differ from Defaults; the rest is removed. */
 void StoreChanges(QSettings& Settings, const TColourings& Defaults, const TColourings& Current);
 
-/** Color, lightened or darkened as little as needed for a contrast of at least 4.5:1
-    against Background. */
+/** Color with a contrast of at least 4.5:1 against Background: unchanged when it has it;
+    on a dark background a dark colour first takes the mirrored lightness of its hue. */
 TColor ReadableOn(TColor Color, TColor Background);
 /** Every entry's colour made readable on Background. */
 TColourings ReadableOn(TColourings Colourings, TColor Background);

@@ -17,19 +17,19 @@
 
 namespace {
 const QString PreviewText = QStringLiteral(
-    "// A sample of every kind of word\r\n"
+    "// A line comment\r\n"
+    "#include 'system.yor'\r\n"
+    "/* A block comment */\r\n"
     "program Sample;\r\n"
-    "var\r\n"
-    "  Count: int;\r\n"
-    "begin\r\n"
-    "  asm\r\n"
-    "    mov eax, 42      { the answer }\r\n"
-    "    fld st(0)\r\n"
-    "    movq mm0, mm1\r\n"
-    "  end;\r\n"
-    "  Count := Count + 1;\r\n"
-    "  WriteLn('Hello, world');\r\n"
-    "end.\r\n");
+    "\r\n"
+    "procedure Add(int a, dword b) {\r\n"
+    "  mov eax, 42\r\n"
+    "  push ds\r\n"
+    "  fld st\r\n"
+    "  movq mm1, mm2\r\n"
+    "  if a == 1 { p = malloc(16); }\r\n"
+    "  PrintLine('Lift off!');\r\n"
+    "}\r\n");
 }  // namespace
 
 TColoursPage::TColoursPage(TColourings Definition, QWidget* Parent)
@@ -138,5 +138,6 @@ void TColoursPage::StyleChanged() {
 void TColoursPage::UpdatePreview() {
   ApplyColourings(*FPreview->SyntaxColoring(),
                   IsDarkPalette() ? ReadableOn(FCurrent, EditorBackground()) : FCurrent);
+  FPreview->GutterColors = ThemeGutterColors();
   FPreview->Invalidate();
 }

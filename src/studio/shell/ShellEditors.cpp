@@ -104,5 +104,6 @@ void TStudioShell::ApplyToEditor(TSourceEdit& Editor) const {
     Editor.Perform(WM_SIZE);
   }
   ApplyColourings(*Editor.SyntaxColoring(), FEffective);
+  Editor.GutterColors = ThemeGutterColors();
   Editor.Invalidate();
 }

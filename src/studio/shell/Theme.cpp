@@ -106,3 +106,9 @@ bool IsDarkPalette() {
 TColor EditorBackground() {
   return ColorToRGB(clWindow);
 }
+
+TMemoComponent::TGutterColors ThemeGutterColors() {
+  if (!IsDarkPalette()) return {};
+  // Colours as the editor stores them: 0xBBGGRR.
+  return {.Fill = 0x302D2B, .Outline = 0x443F3C, .LineNumber = 0xA8A09A, .EmptyRowMark = 0x8C8580};
+}

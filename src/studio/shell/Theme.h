@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "editor/MemoComponent.h"
 #include "platform/core/Graphics.h"
 
 enum class TTheme { Light, Dark, System };
@@ -18,3 +19,5 @@ void ApplyTheme(TTheme Theme);
 bool IsDarkPalette();
 /** The editor's background in the current palette. */
 TColor EditorBackground();
+/** The gutter's colours for the palette in use. */
+TMemoComponent::TGutterColors ThemeGutterColors();

@@ -361,7 +361,33 @@ TEST(Shell, DarkThemeReachesTheEditorWithReadableColours) {
     EXPECT_TRUE(std::any_of(Used.begin(), Used.end(),
                             [&](const TColouring& U) { return U.Color == C.Color; }));
   const TColor Back = ColorToRGB(Code->tbCode->Color());
+  EXPECT_FALSE(Code->tbCode->GutterColors == TMemoComponent::TGutterColors{});
   for (const TColouring& C : Used)
     EXPECT_EQ(ReadableOn(C.Color, Back), C.Color) << C.Caption.toStdString();
   Code->grab().save(QStringLiteral("dark-editor.png"));
+}
+
+// Not a check: renders the menus and the Options dialog into the build folder to look at.
+TEST(Shell, RendersMenusAndOptionsForLookingAt) {
+  ShellFixture F;
+  F.Open("a.yor", "mov eax, 1");
+  for (QMenu* Menu : {F.Form.File1, F.Form.Edit1, F.Form.View1, F.Form.Window1, F.Form.Help1}) {
+    emit Menu->aboutToShow();
+    Menu->popup(F.Form.mapToGlobal(QPoint(0, 0)));
+    QCoreApplication::processEvents();
+    Menu->grab().save(QStringLiteral("menu-%1.png").arg(Menu->title().remove(u'&')));
+    Menu->hide();
+  }
+  F.Dialogs.ModalAnswers.push_back([](QDialog& Dialog) {
+    auto& Options = static_cast<TOptionsDialog&>(Dialog);
+    Dialog.resize(640, 520);
+    Dialog.show();
+    for (const QString Page : {"Editor", "Colours", "Files", "Appearance"}) {
+      Options.ShowPage(Page);
+      QCoreApplication::processEvents();
+      Dialog.grab().save(QStringLiteral("options-%1.png").arg(Page));
+    }
+    return TModalResult::mrCancel;
+  });
+  F.Form.Options1->trigger();
 }
