@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -249,7 +250,6 @@ void TStudioShell::FillReopenMenu() {
     StoreRecent();
   });
   Clear->setEnabled(!RecentFiles.Items().isEmpty() || !RecentProjects.Items().isEmpty());
-  Reopen1->setEnabled(true);
 }
 
 void TStudioShell::StoreRecent() {

@@ -69,8 +69,11 @@ QString ThemeName(TTheme Theme) {
 
 void ApplyTheme(TTheme Theme) {
   const QPalette& System = SystemPalette();
-  const QPalette Palette = Theme == TTheme::Dark ? DarkPalette()
+  const bool SystemIsLight = System.color(QPalette::Base).lightness() >= 128;
+  // Light is the system's own palette when that is light, so the desktop's look stays.
+  const QPalette Palette = Theme == TTheme::Dark     ? DarkPalette()
                            : Theme == TTheme::System ? System
+                           : SystemIsLight           ? System
                                                      : QApplication::style()->standardPalette();
   QApplication::setPalette(Palette);
   // The classic system colours serve the light look the editor was drawn for; any other

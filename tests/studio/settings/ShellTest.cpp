@@ -368,7 +368,7 @@ TEST(Shell, DarkThemeReachesTheEditorWithReadableColours) {
 }
 
 // Not a check: renders the menus and the Options dialog into the build folder to look at.
-TEST(Shell, RendersMenusAndOptionsForLookingAt) {
+TEST(Shell, RendersMenusAndOptionsToLookAt) {
   ShellFixture F;
   F.Open("a.yor", "mov eax, 1");
   for (QMenu* Menu : {F.Form.File1, F.Form.Edit1, F.Form.View1, F.Form.Window1, F.Form.Help1}) {
@@ -390,4 +390,15 @@ TEST(Shell, RendersMenusAndOptionsForLookingAt) {
     return TModalResult::mrCancel;
   });
   F.Form.Options1->trigger();
+}
+
+TEST(Shell, FileDialogsStartInTheFolderUsedLast) {
+  ShellFixture F;
+  const QString Chosen = F.Write("deep/er/x.yor", "x");
+  F.Dialogs.FileAnswers = {Chosen};
+  F.Form.open1->trigger();
+  TMainFRM Again;
+  Again.OpenProject1->trigger();
+  ASSERT_EQ(F.Dialogs.FileCalls.size(), 2u);
+  EXPECT_EQ(F.Dialogs.FileCalls[1].InitialFolder, QFileInfo(Chosen).absolutePath());
 }
