@@ -135,6 +135,16 @@ class TMemoComponent : public TCustomControl {
   void SetTopMargin(int Value) { FTopMargin = Value; }
   bool Bitmapped() const { return FBitmapped; }
   void SetBitmapped(bool Value);
+  /** The line-number gutter's colours: its fill, the edge beside the text, the numbers and
+      the mark of an empty row. A theme replaces them, then redraws. */
+  struct TGutterColors {
+    TColor Fill = 0xDBCFC1;
+    TColor Outline = 0xCBBAA5;
+    TColor LineNumber = 0x646362;
+    TColor EmptyRowMark = 0x808080;
+    friend bool operator==(const TGutterColors&, const TGutterColors&) = default;
+  };
+  TGutterColors GutterColors;
   TBitmap* DrawBitmap() const { return DrawBmp.get(); }
   virtual void UpdateFontMetrics();
   virtual void UpdateLayout();

@@ -8,10 +8,6 @@
 #include "editor/VisibleRange.h"
 
 namespace {
-constexpr TColor GutterFill = 0xDBCFC1;
-constexpr TColor GutterOutline = 0xCBBAA5;
-constexpr TColor LineNumberColor = 0x646362;
-constexpr TColor EmptyRowMarkColor = 0x808080;
 constexpr int GutterThreshold = 44;
 
 bool IsLineBreak(QChar C) {
@@ -61,11 +57,11 @@ void TMemoComponent::Paint() {
 
 void TMemoComponent::DrawGutter(TCanvas& Canvas) {
   const TRect Client = ClientRect();
-  Canvas.SetBrushColor(GutterFill);
-  Canvas.SetPenColor(GutterOutline);
+  Canvas.SetBrushColor(GutterColors.Fill);
+  Canvas.SetPenColor(GutterColors.Outline);
   Canvas.SetPenWidth(5);
   Canvas.Rectangle(TRect{0, -6, FLeftMargin - 5, Client.Bottom + 6});
-  Canvas.Font()->SetColor(LineNumberColor);
+  Canvas.Font()->SetColor(GutterColors.LineNumber);
   Canvas.Font()->SetStyle(TFontStyles());
   const int LastRow = FVisibleRange->EndRowCol().Row;
   for (int Row = FVisibleRange->FTopRow, K = 0; Row <= LastRow; ++Row, ++K) {
@@ -75,9 +71,9 @@ void TMemoComponent::DrawGutter(TCanvas& Canvas) {
     if (LineLength(Row) >= 1) {
       Canvas.TextOut(2, FontHeight * K, QString::number(Row));
     } else {
-      Canvas.Font()->SetColor(EmptyRowMarkColor);
+      Canvas.Font()->SetColor(GutterColors.EmptyRowMark);
       Canvas.TextOut(2, FontHeight * K, QStringLiteral("--"));
-      Canvas.Font()->SetColor(LineNumberColor);
+      Canvas.Font()->SetColor(GutterColors.LineNumber);
     }
   }
 }

@@ -19,6 +19,7 @@
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
 #include "studio/Icons.h"
+#include "studio/shell/StudioShell.h"
 
 namespace {
 constexpr int ClientWidth = 730;
@@ -39,6 +40,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   CreateClientArea();
   CreateBuildOutput();
   FormCreate();
+  Shell = std::make_unique<TStudioShell>(*this);
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 }
@@ -220,11 +222,16 @@ void TMainFRM::closeEvent(QCloseEvent* Event) {
 
 // Asked on every close; on Yes every editor window closes in turn, each asking about its
 // own changes, and one that stays open keeps the main window open too.
+// What was open is remembered only when everything closed.
 bool TMainFRM::FormClose() {
-  return TDialogs::Current().MessageBox(this, QStringLiteral("Are you sure?"),
-                                        QStringLiteral("Close"), TMsgButtons::mbYesNo,
-                                        TMsgIcon::Question) == TModalResult::mrYes &&
-         CloseChildren();
+  if (TDialogs::Current().MessageBox(this, QStringLiteral("Are you sure?"),
+                                     QStringLiteral("Close"), TMsgButtons::mbYesNo,
+                                     TMsgIcon::Question) != TModalResult::mrYes)
+    return false;
+  const TSession Session = Shell->CaptureSession();
+  if (!CloseChildren()) return false;
+  Shell->StoreSession(Session);
+  return true;
 }
 
 // From the highest index down; stops at a child that stays open.

@@ -24,6 +24,7 @@ class TCodeFRM;
 class TBuildOutput;
 class TResultList;
 class TSourceEdit;
+class TStudioShell;
 
 class TMainFRM : public QMainWindow {
  public:
@@ -122,6 +123,10 @@ class TMainFRM : public QMainWindow {
   QString compilerLoc;
   QString projectFilePath;
   std::vector<std::unique_ptr<TStringList>> wordLists;
+
+  // Desktop shell (src/studio/shell): shortcuts, command states, View/Window/Help menus,
+  // File > Reopen, remembered session, the user's editor settings and theme.
+  std::unique_ptr<TStudioShell> Shell;
 
  protected:
   void showEvent(QShowEvent* Event) override;

@@ -13,6 +13,7 @@
 #include "studio/Dialogs.h"
 #include "studio/MainForm.h"
 #include "studio/ProjectFile.h"
+#include "studio/shell/StudioShell.h"
 
 namespace {
 constexpr int EntryRole = Qt::UserRole;
@@ -62,6 +63,7 @@ void TMainFRM::OpenPaths(const QStringList& Paths) {
 TCodeFRM* TMainFRM::NewCodeWindow(const QString& Path, const QString& Caption) {
   auto* Form = new TCodeFRM;
   configureSyntax(Form->tbCode.get());
+  Shell->AttachEditor(Form);
   Form->SetFile(Path, Caption);
   FMdiArea->addSubWindow(Form);
   Form->showMaximized();
@@ -71,18 +73,21 @@ TCodeFRM* TMainFRM::NewCodeWindow(const QString& Path, const QString& Caption) {
 TCodeFRM* TMainFRM::OpenSourceFile(const QString& Path, const QString& Caption) {
   TCodeFRM* Form = NewCodeWindow(Path, Caption);
   Form->FillFromFile(Path);
+  Shell->NoteOpened(Path, false);
   return Form;
 }
 
 void TMainFRM::open1Click() {
-  const QString Chosen =
-      TDialogs::Current().OpenFile(this, SourceFilter, QStringLiteral(".yor"), ProjectsFolder());
+  const QString Chosen = TDialogs::Current().OpenFile(this, SourceFilter, QStringLiteral(".yor"),
+                                                      Shell->DialogFolder(ProjectsFolder()));
+  Shell->NoteDialogFile(Chosen);
   if (!Chosen.isEmpty()) OpenSourceFile(Chosen, Chosen);
 }
 
 void TMainFRM::OpenProject1Click() {
-  const QString Chosen =
-      TDialogs::Current().OpenFile(this, ProjectFilter, QStringLiteral(".ypr"), ProjectsFolder());
+  const QString Chosen = TDialogs::Current().OpenFile(this, ProjectFilter, QStringLiteral(".ypr"),
+                                                      Shell->DialogFolder(ProjectsFolder()));
+  Shell->NoteDialogFile(Chosen);
   if (!Chosen.isEmpty()) OpenProjectFile(Chosen);
 }
 
@@ -104,6 +109,7 @@ void TMainFRM::OpenProjectFile(const QString& FileName) {
   }
   ShowProjectTree();
   OpenSourceFile(ResolvePath(Entries[0]), Entries[0]);
+  Shell->NoteOpened(projectFilePath, true);
 }
 
 // The nodes are built apart and expanded once: expanding per node makes a large project's
@@ -158,11 +164,14 @@ void TMainFRM::SaveAs1Click() {
   TCodeFRM* Code = ActiveCodeForm();
   if (!Code) return;
   const QString OldPath = Code->strFile;
-  const QString Chosen = TDialogs::Current().SaveFile(this, SourceFilter, QStringLiteral(".yor"),
-                                                      ProjectsFolder(), ExtractFileName(OldPath));
+  const QString Chosen =
+      TDialogs::Current().SaveFile(this, SourceFilter, QStringLiteral(".yor"),
+                                   Shell->DialogFolder(ProjectsFolder()), ExtractFileName(OldPath));
   if (Chosen.isEmpty()) return;
+  Shell->NoteDialogFile(Chosen);
   const QString Entry = curFileList->Count() > 0 ? ProjectEntry(Chosen) : Chosen;
   Code->SaveAs(Chosen, Entry);
+  Shell->NoteOpened(Chosen, false);
   for (int I = 0; I < curFileList->Count(); ++I) {
     if (ResolvePath(curFileList->Strings(I)) != OldPath) continue;
     curFileList->SetStrings(I, Entry);

@@ -56,32 +56,33 @@ TEST(MainForm, MenusAsStored) {
     QAction* Item;
     QString Caption;
     int Image;
+    QString Keys;  // the first of the command's shortcuts
   } Items[] = {
-      {Form.New1, "New", 4},
-      {Form.open1, "Open", -1},
-      {Form.OpenProject1, "Open Project", -1},
-      {Form.Save1, "Save", -1},
-      {Form.SaveAs1, "Save As", -1},
-      {Form.SaveAll1, "Save All", -1},
-      {Form.Close1, "Close", -1},
-      {Form.CloseAll1, "Close All", -1},
-      {Form.Exit1, "Exit", -1},
-      {Form.Undo1, "Undo", -1},
-      {Form.Redo1, "Redo", -1},
-      {Form.Cut1, "Cut", -1},
-      {Form.Copy1, "Copy", -1},
-      {Form.Paste1, "Paste", -1},
-      {Form.DElete1, "Delete", -1},
-      {Form.SelectAll1, "Select All", -1},
-      {Form.Run1, "Build", 1},
-      {Form.BuildandRun1, "Build && Run", 0},
-      {Form.Cascade1, "Cascade", -1},
-      {Form.ile1, "Tile", -1},
+      {Form.New1, "New", 4, "Ctrl+N"},
+      {Form.open1, "Open", -1, "Ctrl+O"},
+      {Form.OpenProject1, "Open Project", -1, "Ctrl+Shift+O"},
+      {Form.Save1, "Save", -1, "Ctrl+S"},
+      {Form.SaveAs1, "Save As", -1, "Ctrl+Alt+S"},
+      {Form.SaveAll1, "Save All", -1, "Ctrl+Shift+S"},
+      {Form.Close1, "Close", -1, "Ctrl+W"},
+      {Form.CloseAll1, "Close All", -1, "Ctrl+Shift+W"},
+      {Form.Exit1, "Exit", -1, "Ctrl+Q"},
+      {Form.Undo1, "Undo", -1, "Ctrl+Z"},
+      {Form.Redo1, "Redo", -1, "Ctrl+Y"},
+      {Form.Cut1, "Cut", -1, "Ctrl+X"},
+      {Form.Copy1, "Copy", -1, "Ctrl+C"},
+      {Form.Paste1, "Paste", -1, "Ctrl+V"},
+      {Form.DElete1, "Delete", -1, "Del"},
+      {Form.SelectAll1, "Select All", -1, "Ctrl+A"},
+      {Form.Run1, "Build", 1, "F9"},
+      {Form.BuildandRun1, "Build && Run", 0, "Ctrl+F9"},
+      {Form.Cascade1, "Cascade", -1, ""},
+      {Form.ile1, "Tile", -1, ""},
   };
   for (const auto& I : Items) {
     EXPECT_EQ(I.Item->text(), I.Caption);
     EXPECT_EQ(I.Item->icon().isNull(), I.Image < 0) << I.Caption.toStdString();
-    EXPECT_TRUE(I.Item->shortcut().isEmpty());
+    EXPECT_EQ(I.Item->shortcut().toString(), I.Keys) << I.Caption.toStdString();
     if (I.Image >= 0) {
       EXPECT_EQ(I.Item->icon().cacheKey(), Form.ilMenu[I.Image].cacheKey())
           << I.Caption.toStdString();

@@ -1,0 +1,23 @@
+/** @file Theme.h
+ ** Light, dark or the system's look: the application palette, and the system colours the
+ ** editor paints with (its background, text, selection and caret) taken from it. **/
+#pragma once
+
+#include <QString>
+
+#include "editor/MemoComponent.h"
+#include "platform/core/Graphics.h"
+
+enum class TTheme { Light, Dark, System };
+
+TTheme ThemeFromName(const QString& Name);
+QString ThemeName(TTheme Theme);
+
+/** Applies Theme to the whole application at once; no restart. */
+void ApplyTheme(TTheme Theme);
+/** Whether the palette in use has a dark background. */
+bool IsDarkPalette();
+/** The editor's background in the current palette. */
+TColor EditorBackground();
+/** The gutter's colours for the palette in use. */
+TMemoComponent::TGutterColors ThemeGutterColors();
