@@ -15,6 +15,8 @@
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/recovery/Autosave.h"
+#include "studio/recovery/DiskSync.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -42,6 +44,8 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   Column->addWidget(EdStatBar);
   setWidget(Client);
   resize(ClientWidth, ClientHeight);
+  DiskSync = new TDiskSync(this);
+  Autosave = new TAutosave(this);
   ShowChangeState();
 }
 
@@ -113,8 +117,14 @@ void TCodeFRM::AddBar(QWidget* Bar) {
   FBars->addWidget(Bar);
 }
 
+void TCodeFRM::MarkChanged() {
+  bFileChanged = true;
+  ShowChangeState();
+}
+
 void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {
   strFile = FileName;
+  DiskSync->SetPath(FileName);
   setWindowTitle(Caption);
   ShowChangeState();
 }
@@ -136,12 +146,16 @@ void TCodeFRM::FillFromFile(const QString& FileName) {
     throw;
   }
   FFilling = false;
+  DiskSync->Loaded(FileName);
   bFileChanged = false;
   ShowChangeState();
 }
 
 void TCodeFRM::Save() {
+  DiskSync->ConfirmOverwrite();
   tbCode->Lines()->SaveToFile(strFile);
+  DiskSync->Saved();
+  Autosave->Discard();
   bFileChanged = false;
   ShowChangeState();
 }
@@ -150,10 +164,13 @@ void TCodeFRM::SaveAs(const QString& FileName, const QString& Caption) {
   tbCode->Lines()->SaveToFile(FileName);
   bFileChanged = false;
   SetFile(FileName, Caption);
+  DiskSync->Saved();
+  Autosave->Discard();
 }
 
 // Every change of the text counts, not only typed characters, so no edit is lost silently.
 void TCodeFRM::tbCodeChange() {
+  if (!FFilling && Autosave) Autosave->TextChanged();
   if (FFilling || bFileChanged) return;
   bFileChanged = true;
   ShowChangeState();

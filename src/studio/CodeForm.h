@@ -13,6 +13,8 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QVBoxLayout;
+class TAutosave;
+class TDiskSync;
 class TQtControlHost;
 
 class TCodeFRM : public QMdiSubWindow {
@@ -34,6 +36,8 @@ class TCodeFRM : public QMdiSubWindow {
   /** Places Bar (find bar, notices) below the text, above the status bar; the window
       owns it. Later bars go below earlier ones. */
   void AddBar(QWidget* Bar);
+  /** Marks the text as changed, as an edit would. */
+  void MarkChanged();
 
   std::unique_ptr<TSourceEdit> tbCode;
   QStatusBar* EdStatBar;
@@ -47,6 +51,10 @@ class TCodeFRM : public QMdiSubWindow {
   void Copy2Click();
   void Paste1Click();
   void Delete1Click();
+
+  // Recovery: the file on disk and the autosave, children of the window.
+  TDiskSync* DiskSync = nullptr;
+  TAutosave* Autosave = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* Event) override;

@@ -21,6 +21,7 @@ class QStatusBar;
 class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
+class TProjectWatch;
 class TResultList;
 class TSourceEdit;
 
@@ -118,6 +119,9 @@ class TMainFRM : public QMainWindow {
   QString compilerLoc;
   QString projectFilePath;
   std::vector<std::unique_ptr<TStringList>> wordLists;
+
+  // Recovery: offers to reload the project when its file changes on disk (a child).
+  TProjectWatch* ProjectWatch = nullptr;
 
  protected:
   void showEvent(QShowEvent* Event) override;

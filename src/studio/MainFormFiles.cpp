@@ -13,6 +13,7 @@
 #include "studio/Dialogs.h"
 #include "studio/MainForm.h"
 #include "studio/ProjectFile.h"
+#include "studio/recovery/ProjectWatch.h"
 
 namespace {
 constexpr int EntryRole = Qt::UserRole;
@@ -100,6 +101,7 @@ void TMainFRM::OpenProjectFile(const QString& FileName) {
 }
 
 void TMainFRM::ShowProjectTree() {
+  ProjectWatch->Follow(projectFilePath);
   tvFiles->clear();
   tvFiles->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Project")}));
   for (int I = 0; I < curFileList->Count(); ++I)

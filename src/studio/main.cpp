@@ -1,8 +1,10 @@
 /** @file main.cpp
  ** Program entry: the application object, the main window with the projects and sources
- ** named on the command line, the message loop. **/
+ ** named on the command line, the texts an earlier run left unsaved, the message loop. **/
 #include "studio/Application.h"
 #include "studio/MainForm.h"
+#include "studio/recovery/RecoveryOffer.h"
+#include "studio/recovery/ScriptedTyping.h"
 
 int main(int Argc, char** Argv) {
   TApplication Application(Argc, Argv);
@@ -12,5 +14,10 @@ int main(int Argc, char** Argv) {
     MainForm.OpenPaths(Application.arguments().mid(1));
     return true;
   });
+  DeliverShowingErrors([&] {
+    OfferRecovery(MainForm);
+    return true;
+  });
+  TypeFromEnvironment(MainForm);
   return Application.exec();
 }

@@ -14,4 +14,6 @@ std::unique_ptr<QSettings> UserSettings();
 namespace SettingsKey {
 inline const QString CompilerLocation = QStringLiteral("build/compilerLocation");
 inline const QString CompilerArguments = QStringLiteral("build/extraArguments");
+/** Seconds of idle time before unsaved text goes to its recovery file (int). */
+inline const QString AutosaveSeconds = QStringLiteral("files/autosaveSeconds");
 }  // namespace SettingsKey
