@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 #include "platform/core/Exceptions.h"
 #include "studio/recovery/DiskWatcher.h"

@@ -68,12 +68,15 @@ TRecoveryDialog::TRecoveryDialog(std::vector<TRecoveryEntry> Entries, QWidget* P
     const QString Time = Entry.Contents ? QLocale().toString(Entry.Contents->Header.Time.toLocalTime(),
                                                              QLocale::ShortFormat)
                                         : QString();
-    lvFiles->addTopLevelItem(new QTreeWidgetItem({Entry.Title(), Time, Entry.State()}));
+    auto* Item = new QTreeWidgetItem({Entry.Title(), Time, Entry.State()});
+    for (int Column = 0; Column < 3; ++Column)
+      Item->setToolTip(Column, Item->text(Column));
+    lvFiles->addTopLevelItem(Item);
   }
-  lvFiles->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-  lvFiles->header()->setStretchLastSection(false);
-  lvFiles->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  lvFiles->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  // Paths lose their middle, not the file name, when the column is narrow.
+  lvFiles->setTextElideMode(Qt::ElideMiddle);
+  lvFiles->setColumnWidth(0, 300);
+  lvFiles->setColumnWidth(1, 170);
   lvFiles->setCurrentItem(lvFiles->topLevelItem(0));
 
   auto* Buttons = new QDialogButtonBox;

@@ -34,10 +34,8 @@ QByteArray Checksum(QByteArrayView Body) {
 QByteArray Field(const QByteArray& Name, const QString& Value) {
   return Name + '=' + QUrl::toPercentEncoding(Value) + '\n';
 }
-}  // namespace
 
-QByteArray EncodeRecovery(const TRecoveryHeader& Header, const QString& Text) {
-  const QByteArray Body = TextBytes(Text);
+QByteArray HeaderBytes(const TRecoveryHeader& Header, const QByteArray& Body) {
   QByteArray Bytes = Magic + QByteArray::number(RecoveryFormatVersion) + '\n';
   Bytes += Field("path", Header.FilePath);
   Bytes += Field("project", Header.Project);
@@ -45,7 +43,13 @@ QByteArray EncodeRecovery(const TRecoveryHeader& Header, const QString& Text) {
   Bytes += "length=" + QByteArray::number(Body.size()) + '\n';
   Bytes += "sha256=" + Checksum(Body) + '\n';
   Bytes += '\n';
-  return Bytes + Body;
+  return Bytes;
+}
+}  // namespace
+
+QByteArray EncodeRecovery(const TRecoveryHeader& Header, const QString& Text) {
+  const QByteArray Body = TextBytes(Text);
+  return HeaderBytes(Header, Body) + Body;
 }
 
 TRecoveryContents DecodeRecovery(const QByteArray& Bytes) {
@@ -81,9 +85,11 @@ TRecoveryContents DecodeRecovery(const QByteArray& Bytes) {
 
 void WriteRecoveryFile(const QString& FileName, const TRecoveryHeader& Header,
                        const QString& Text) {
+  // Header and body go out apart, so a huge text is not copied once more to join them.
+  const QByteArray Body = TextBytes(Text);
   QSaveFile File(FileName);
-  if (!File.open(QIODevice::WriteOnly) || File.write(EncodeRecovery(Header, Text)) < 0 ||
-      !File.commit())
+  if (!File.open(QIODevice::WriteOnly) || File.write(HeaderBytes(Header, Body)) < 0 ||
+      File.write(Body) < 0 || !File.commit())
     throw ERecoveryError(File.errorString());
 }
 

@@ -28,9 +28,10 @@ TRecoveryStore::TRecoveryStore(const QString& Root, QObject* Parent)
   FWorker.setMaxThreadCount(1);
 }
 
+// The studio's own store goes with the application object, after every window: a normal
+// quit.
 TRecoveryStore::~TRecoveryStore() {
-  FWorker.waitForDone();
-  Release();
+  Shutdown();
 }
 
 QString TRecoveryStore::SessionFolder() {

@@ -33,8 +33,8 @@ class TRecoveryStore : public QObject {
   /** Lets go of the folders LeftBehind took, removing the ones that are empty now. */
   void Release();
 
-  /** A normal quit: waits for the worker, then removes this process's folder and lock when
-      no recovery file is left in it. */
+  /** A normal quit (also on destruction): waits for the worker, then removes this
+      process's folder and lock when no recovery file is left in it. */
   void Shutdown();
 
  private:

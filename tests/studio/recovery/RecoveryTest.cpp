@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,9 +24,11 @@
 namespace {
 constexpr int Patience = 10000;
 
-/** A one-second interval for the test's life. */
+/** A short interval for the test's life. */
 struct ShortAutosave {
-  ShortAutosave() { UserSettings()->setValue(SettingsKey::AutosaveSeconds, 1); }
+  explicit ShortAutosave(int Seconds = 1) {
+    UserSettings()->setValue(SettingsKey::AutosaveSeconds, Seconds);
+  }
   ~ShortAutosave() { UserSettings()->remove(SettingsKey::AutosaveSeconds); }
 };
 
@@ -110,6 +113,25 @@ TEST(Autosave, WritesAfterAPauseAndGoesOnSaveAndOnCloseWithoutSaving) {
   TRecoveryStore::Instance().Flush();
   EXPECT_FALSE(QFile::exists(File));
   EXPECT_EQ(S.Read("a.yor"), "abone\r\n");
+}
+
+TEST(Autosave, WaitsForAPauseInTyping) {
+  ShortAutosave Short(2);
+  StudioFixture S;
+  TCodeFRM* Code = S.Form.OpenSourceFile(S.Write("a.yor", "one\r\n"), "a.yor");
+  auto* Host = Code->findChild<TQtControlHost*>();
+  // Twice the interval of steady typing: nothing is written while the keys come.
+  QElapsedTimer Burst;
+  Burst.start();
+  while (Burst.elapsed() < 4000) {
+    QTest::keyClick(Host, 'k');
+    QTest::qWait(100);
+    ASSERT_TRUE(Code->Autosave->FileName().isEmpty()) << "written during typing";
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Code->Autosave->FileName().isEmpty(); }, Patience));
+  const QString Typed = Code->tbCode->Text();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryFileHolds(Code->Autosave->FileName(), Typed); },
+                              Patience));
 }
 
 TEST(RecoveryStore, TakesOnlyTheFilesOfStudiosThatAreGone) {
