@@ -20,6 +20,8 @@
 #include "studio/files/FormatSave.h"
 #include "studio/files/UnreadableBar.h"
 #include "studio/marks/RowMarkToolTip.h"
+#include "studio/recovery/Autosave.h"
+#include "studio/recovery/DiskSync.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -50,6 +52,8 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   // that (by tiling, say) would lay the status bar over the text.
   layout()->setSizeConstraint(QLayout::SetMinimumSize);
   resize(ClientWidth, ClientHeight);
+  DiskSync = new TDiskSync(this);
+  Autosave = new TAutosave(this);
   ShowChangeState();
 }
 
@@ -128,8 +132,14 @@ void TCodeFRM::AddBar(QWidget* Bar) {
   FBars->addWidget(Bar);
 }
 
+void TCodeFRM::MarkChanged() {
+  bFileChanged = true;
+  ShowChangeState();
+}
+
 void TCodeFRM::SetFile(const QString& FileName, const QString& Caption) {
   strFile = FileName;
+  DiskSync->SetPath(FileName);
   setWindowTitle(Caption);
   ShowChangeState();
 }
@@ -145,6 +155,7 @@ void TCodeFRM::FillFromFile(const QString& FileName) {
   Fill([&] { FFormat = FileLines().LoadFromFile(FileName, Unreadable); });
   ShowFormat();
   ShowUnreadable(Unreadable);
+  DiskSync->Loaded(FileName);
 }
 
 // A loaded text is where the user's history starts: an undo record of the load would let
@@ -160,7 +171,10 @@ void TCodeFRM::Fill(const std::function<void()>& Load) {
 }
 
 void TCodeFRM::Save() {
+  DiskSync->ConfirmOverwrite();
   WriteFile(strFile);
+  DiskSync->Saved();
+  Autosave->Discard();
   bFileChanged = false;
   ShowChangeState();
 }
@@ -169,6 +183,8 @@ void TCodeFRM::SaveAs(const QString& FileName, const QString& Caption) {
   WriteFile(FileName);
   bFileChanged = false;
   SetFile(FileName, Caption);
+  DiskSync->Saved();
+  Autosave->Discard();
 }
 
 // A window that shows only part of its file does not write it over the whole file.
@@ -209,6 +225,7 @@ void TCodeFRM::EditAnyway() {
 
 // Every change of the text counts, not only typed characters, so no edit is lost silently.
 void TCodeFRM::tbCodeChange() {
+  if (!FFilling && Autosave) Autosave->TextChanged();
   if (FFilling || bFileChanged) return;
   bFileChanged = true;
   ShowChangeState();

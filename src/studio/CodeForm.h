@@ -15,6 +15,8 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QVBoxLayout;
+class TAutosave;
+class TDiskSync;
 class TQtControlHost;
 
 class TCodeFRM : public QMdiSubWindow {
@@ -40,6 +42,8 @@ class TCodeFRM : public QMdiSubWindow {
   /** Places Bar (find bar, notices) below the text, above the status bar; the window
       owns it. Later bars go below earlier ones. */
   void AddBar(QWidget* Bar);
+  /** Marks the text as changed, as an edit would. */
+  void MarkChanged();
 
   std::unique_ptr<TSourceEdit> tbCode;
   QStatusBar* EdStatBar;
@@ -53,6 +57,10 @@ class TCodeFRM : public QMdiSubWindow {
   void Copy2Click();
   void Paste1Click();
   void Delete1Click();
+
+  // Recovery: the file on disk and the autosave, children of the window.
+  TDiskSync* DiskSync = nullptr;
+  TAutosave* Autosave = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* Event) override;

@@ -20,6 +20,7 @@
 #include "studio/Dialogs.h"
 #include "studio/Icons.h"
 #include "studio/shell/StudioShell.h"
+#include "studio/recovery/ProjectWatch.h"
 
 namespace {
 constexpr int ClientWidth = 730;
@@ -51,6 +52,7 @@ TMainFRM::~TMainFRM() {
 
 void TMainFRM::FormCreate() {
   curFileList = std::make_unique<TStringList>();
+  ProjectWatch = new TProjectWatch(*this, [this] { ShowProjectTree(); });
   compilerLoc = TIniFile(QStringLiteral(".\\config.ini"))
                     .ReadString(QStringLiteral("compiler"), QStringLiteral("location"),
                                 QStringLiteral("compiler\\Yorel.exe"));

@@ -22,6 +22,7 @@ class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
 class TBuildOutput;
+class TProjectWatch;
 class TResultList;
 class TSourceEdit;
 class TStudioShell;
@@ -127,6 +128,8 @@ class TMainFRM : public QMainWindow {
   // Desktop shell (src/studio/shell): shortcuts, command states, View/Window/Help menus,
   // File > Reopen, remembered session, the user's editor settings and theme.
   std::unique_ptr<TStudioShell> Shell;
+  // Recovery: offers to reload the project when its file changes on disk (a child).
+  TProjectWatch* ProjectWatch = nullptr;
 
  protected:
   void showEvent(QShowEvent* Event) override;

@@ -14,6 +14,7 @@
 #include "studio/MainForm.h"
 #include "studio/ProjectFile.h"
 #include "studio/shell/StudioShell.h"
+#include "studio/recovery/ProjectWatch.h"
 
 namespace {
 constexpr int EntryRole = Qt::UserRole;
@@ -115,6 +116,7 @@ void TMainFRM::OpenProjectFile(const QString& FileName) {
 // The nodes are built apart and expanded once: expanding per node makes a large project's
 // opening quadratic.
 void TMainFRM::ShowProjectTree() {
+  ProjectWatch->Follow(projectFilePath);
   tvFiles->clear();
   auto* Root = new QTreeWidgetItem(QStringList{QStringLiteral("Project")});
   QList<QTreeWidgetItem*> Nodes;

@@ -14,6 +14,8 @@ std::unique_ptr<QSettings> UserSettings();
 namespace SettingsKey {
 inline const QString CompilerLocation = QStringLiteral("build/compilerLocation");
 inline const QString CompilerArguments = QStringLiteral("build/extraArguments");
+/** Seconds of idle time before unsaved text goes to its recovery file (int). */
+inline const QString AutosaveSeconds = QStringLiteral("files/autosaveSeconds");
 }  // namespace SettingsKey
 
 /** Keys of the desktop shell: the editor, files, appearance and what the studio remembers. */
