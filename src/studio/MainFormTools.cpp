@@ -2,12 +2,14 @@
  ** Tools > Options, and walking the result list used last. **/
 #include "studio/MainForm.h"
 #include "studio/ResultList.h"
+#include "studio/language/LanguagePage.h"
 #include "studio/settings/BuildPage.h"
 #include "studio/settings/OptionsDialog.h"
 
 void TMainFRM::ShowOptions(const QString& PageTitle) {
   TOptionsDialog Dialog(this);
   Dialog.AddPage(new TBuildPage);
+  Dialog.AddPage(new TLanguagePage);
   if (!PageTitle.isEmpty()) Dialog.ShowPage(PageTitle);
   Dialog.exec();
 }
