@@ -38,7 +38,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   CreateToolBars();
   CreateClientArea();
   FormCreate();
-  new TLanguageService(this);  // reference, outline, problems, go to definition, completion
+  FLanguage = std::make_unique<TLanguageService>(this);
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 }

@@ -21,6 +21,7 @@ class QStatusBar;
 class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
+class TLanguageService;
 class TResultList;
 class TSourceEdit;
 
@@ -145,4 +146,12 @@ class TMainFRM : public QMainWindow {
   QMdiArea* FMdiArea;
   bool FCentred = false;
   QPointer<QObject> FLastResultList;
+
+  // Language (reference, outline, problems, go to definition, completion). Declared last so
+  // that it goes first, while the windows it follows still live.
+ public:
+  TLanguageService* Language() const { return FLanguage.get(); }
+
+ private:
+  std::unique_ptr<TLanguageService> FLanguage;
 };

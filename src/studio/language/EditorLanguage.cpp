@@ -48,7 +48,9 @@ TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
   connect(&FHoverTimer, &QTimer::timeout, this, [this] { ShowHover(); });
   FCaretTimer.setSingleShot(true);
   FCaretTimer.setInterval(100);
-  connect(&FCaretTimer, &QTimer::timeout, this, [this] { FService->CaretMoved(this); });
+  connect(&FCaretTimer, &QTimer::timeout, this, [this] {
+    if (FService) FService->CaretMoved(this);
+  });
   FHost->viewport()->setMouseTracking(true);
   FHost->viewport()->installEventFilter(this);
   FHost->installEventFilter(this);
@@ -80,10 +82,11 @@ int TEditorLanguage::CaretLine() const {
 void TEditorLanguage::Settle() {
   FSettleTimer.stop();
   FDeclarations = Model().Declarations();
-  FService->EditorSettled(this);
+  if (FService) FService->EditorSettled(this);
 }
 
 void TEditorLanguage::Recheck() {
+  if (!FService) return;
   FProblems = CheckSource(Model(), File(), FService->Index(), FSource.LineReader());
   FUnderlines->SetProblems(FProblems);
   FService->ProblemsChanged();

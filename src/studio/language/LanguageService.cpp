@@ -30,7 +30,7 @@ QString IndexPath(const QString& Path) {
   return QDir::cleanPath(QFileInfo(Path).absoluteFilePath());
 }
 
-TLanguageService::TLanguageService(TMainFRM* MainForm) : QObject(MainForm), FMainForm(MainForm) {
+TLanguageService::TLanguageService(TMainFRM* MainForm) : FMainForm(MainForm) {
   setObjectName(QStringLiteral("LanguageService"));
   TReference::Standard();  // read once here, before any reader thread needs it
   CreateDocks();

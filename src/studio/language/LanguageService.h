@@ -26,8 +26,6 @@ class TSourceEdit;
 class TSymbolChooser;
 
 class TLanguageService : public QObject {
-  Q_OBJECT  // found with findChild
-
  public:
   explicit TLanguageService(TMainFRM* MainForm);
   ~TLanguageService() override;

@@ -25,14 +25,13 @@
 
 namespace {
 struct LanguageFixture : StudioFixture {
-  TLanguageService* Service() { return Form.findChild<TLanguageService*>(); }
+  TLanguageService* Service() { return Form.Language(); }
   TEditorLanguage* Open(const QString& Name, const QByteArray& Text) {
     TCodeFRM* Code = Form.OpenSourceFile(Write(Name, Text), Name);
     TEditorLanguage* Language = TLanguageService::LanguageOf(Code);
     Language->Settle();
     return Language;
   }
-  static QTreeWidget* Tree(QTreeWidget* Panel) { return Panel; }
   static void Caret(TEditorLanguage* L, int Line, int Column) { L->GoTo(Line, Column); }
   static QPoint PointOf(TEditorLanguage* L, int Line, int Column) {
     TMCRange Range;
@@ -61,8 +60,6 @@ TEST(Language, HoverShowsTheReferenceAfterHalfASecond) {
   QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
   EXPECT_TRUE(QToolTip::text().contains("Forms: mov r/m8, r8")) << QToolTip::text().toStdString();
   QDir().mkpath(QCoreApplication::applicationDirPath() + "/screenshots");
-  S.Form.resize(900, 560);
-  S.Form.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/language-hover.png");
   for (QWidget* Top : QApplication::topLevelWidgets())
     if (Top->inherits("QTipLabel") && Top->isVisible())
       Top->grab().save(QCoreApplication::applicationDirPath() + "/screenshots/language-tooltip.png");
