@@ -167,6 +167,9 @@ class TMemoComponent : public TCustomControl {
       and then thrown on, so that no handler leaves the text, its ranges or the view half
       changed. */
   void RaiseHandler(const TNotifyEvent& Event, TObject* Sender);
+  /** Raised by every replacement once the text and the tracked ranges have changed, before
+      any redraw: Start is the first replaced position, then the old and the new length. */
+  std::function<void(int Start, int OldLength, int NewLength)> OnTextReplaced;
 
   // Cell size and page size in pixels and cells (0 until the font is first measured).
   int FontHeight = 0;

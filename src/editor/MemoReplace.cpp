@@ -224,7 +224,9 @@ void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewTex
   TMemoReplacement(*this, *Range).Run(NewText);
 }
 
-void TMemoComponent::DoTextReplaced(int, int, int) {}
+void TMemoComponent::DoTextReplaced(int Start, int OldLength, int NewLength) {
+  if (OnTextReplaced) OnTextReplaced(Start, OldLength, NewLength);
+}
 
 void TMemoComponent::MoveRangesByEditor(TCustomRange&, int, int, int) {}
 

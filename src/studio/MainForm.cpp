@@ -21,6 +21,7 @@
 #include "studio/Icons.h"
 #include "studio/shell/StudioShell.h"
 #include "studio/recovery/ProjectWatch.h"
+#include "studio/language/LanguageService.h"
 
 namespace {
 constexpr int ClientWidth = 730;
@@ -42,6 +43,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   CreateBuildOutput();
   FormCreate();
   Shell = std::make_unique<TStudioShell>(*this);
+  FLanguage = std::make_unique<TLanguageService>(this);
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 }

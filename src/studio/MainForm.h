@@ -23,6 +23,7 @@ class QTreeWidget;
 class TCodeFRM;
 class TBuildOutput;
 class TProjectWatch;
+class TLanguageService;
 class TResultList;
 class TSourceEdit;
 class TStudioShell;
@@ -161,4 +162,12 @@ class TMainFRM : public QMainWindow {
   bool FCentred = false;
   QPointer<QObject> FLastResultList;
   TBuildOutput* FBuildOutput = nullptr;  // owned as a child object
+
+  // Language (reference, outline, problems, go to definition, completion). Declared last so
+  // that it goes first, while the windows it follows still live.
+ public:
+  TLanguageService* Language() const { return FLanguage.get(); }
+
+ private:
+  std::unique_ptr<TLanguageService> FLanguage;
 };

@@ -79,7 +79,7 @@ void TStudioShell::ApplyShortcuts() {
   Set(ZoomReset1, {K(Qt::CTRL | Qt::Key_0)});
   Set(NextWindow1, {K(Qt::CTRL | Qt::Key_Tab)});
   Set(PreviousWindow1, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-  Set(KeyboardShortcuts1, {K(Qt::Key_F1)});
+  Set(KeyboardShortcuts1, {K(Qt::CTRL | Qt::Key_F1)});
   // Tool bar buttons name their command and its key.
   const auto Tip = [](QAction* Button, const QAction* Command) {
     Button->setToolTip(QStringLiteral("%1 (%2)").arg(

@@ -1,0 +1,72 @@
+/** @file ProjectIndex.cpp
+ ** Files replace their whole list of declarations; the name table is rebuilt from them. **/
+#include "language/ProjectIndex.h"
+
+#include <QStringList>
+#include <algorithm>
+
+void TProjectIndex::SetFile(const QString& File, std::vector<TDeclaration> Declarations) {
+  FFiles[File] = std::move(Declarations);
+  Rehash();
+}
+
+void TProjectIndex::RemoveFile(const QString& File) {
+  if (FFiles.erase(File)) Rehash();
+}
+
+void TProjectIndex::Clear() {
+  FFiles.clear();
+  Rehash();
+}
+
+QStringList TProjectIndex::Files() const {
+  QStringList Result;
+  for (const auto& [File, _] : FFiles) Result.append(File);
+  return Result;
+}
+
+const std::vector<TDeclaration>& TProjectIndex::DeclarationsOf(const QString& File) const {
+  static const std::vector<TDeclaration> None;
+  const auto It = FFiles.find(File);
+  return It == FFiles.end() ? None : It->second;
+}
+
+void TProjectIndex::Rehash() {
+  FByName.clear();
+  for (const auto& [File, Declarations] : FFiles)
+    for (const TDeclaration& D : Declarations) FByName.insert(D.Name.toLower(), {File, D});
+  ++FGeneration;
+}
+
+std::vector<TLocatedDeclaration> TProjectIndex::Find(const QString& Name) const {
+  std::vector<TLocatedDeclaration> Result;
+  const QString Key = Name.toLower();
+  for (auto It = FByName.find(Key); It != FByName.end() && It.key() == Key; ++It)
+    Result.push_back(It.value());
+  std::sort(Result.begin(), Result.end(), [](const auto& A, const auto& B) {
+    return std::tie(A.File, A.Declaration.Line) < std::tie(B.File, B.Declaration.Line);
+  });
+  return Result;
+}
+
+bool TProjectIndex::Declares(const QString& Name) const {
+  return FByName.contains(Name.toLower());
+}
+
+std::vector<TLocatedDeclaration> TProjectIndex::Matching(const QString& Filter) const {
+  std::vector<TLocatedDeclaration> Starting, Containing;
+  for (const auto& [File, Declarations] : FFiles)
+    for (const TDeclaration& D : Declarations) {
+      if (D.Name.startsWith(Filter, Qt::CaseInsensitive))
+        Starting.push_back({File, D});
+      else if (D.Name.contains(Filter, Qt::CaseInsensitive))
+        Containing.push_back({File, D});
+    }
+  const auto ByName = [](const auto& A, const auto& B) {
+    return A.Declaration.Name.compare(B.Declaration.Name, Qt::CaseInsensitive) < 0;
+  };
+  std::stable_sort(Starting.begin(), Starting.end(), ByName);
+  std::stable_sort(Containing.begin(), Containing.end(), ByName);
+  Starting.insert(Starting.end(), Containing.begin(), Containing.end());
+  return Starting;
+}

@@ -1,0 +1,39 @@
+/** @file ProjectIndex.h
+ ** The declarations of every file of the open project, by file and by name. Names are
+ ** compared without case, as the language's own words are. **/
+#pragma once
+
+#include <QHash>
+#include <map>
+#include <vector>
+
+#include "language/LineFacts.h"
+
+struct TLocatedDeclaration {
+  QString File;
+  TDeclaration Declaration;
+};
+
+class TProjectIndex {
+ public:
+  void SetFile(const QString& File, std::vector<TDeclaration> Declarations);
+  void RemoveFile(const QString& File);
+  void Clear();
+  QStringList Files() const;
+  const std::vector<TDeclaration>& DeclarationsOf(const QString& File) const;
+
+  std::vector<TLocatedDeclaration> Find(const QString& Name) const;
+  bool Declares(const QString& Name) const;
+  /** Every declaration whose name contains Filter (all for an empty one); those starting
+      with it first, each group by name. */
+  std::vector<TLocatedDeclaration> Matching(const QString& Filter) const;
+  /** Bumped by every change, so that views know when to refresh. */
+  int Generation() const { return FGeneration; }
+
+ private:
+  void Rehash();
+
+  std::map<QString, std::vector<TDeclaration>> FFiles;
+  QMultiHash<QString, TLocatedDeclaration> FByName;  ///< lower-case name
+  int FGeneration = 0;
+};
