@@ -67,7 +67,7 @@ void TMemoComponent::DrawGutter(TCanvas& Canvas) {
   for (int Row = FVisibleRange->FTopRow, K = 0; Row <= LastRow; ++Row, ++K) {
     FRowMarks->PaintGutterCell(Canvas, Row,
                                TRect{0, FontHeight * K, FLeftMargin - 7, FontHeight * (K + 1)},
-                               GutterFill);
+                               GutterColors.Fill);
     if (LineLength(Row) >= 1) {
       Canvas.TextOut(2, FontHeight * K, QString::number(Row));
     } else {

@@ -62,7 +62,7 @@ TEST(ErrorHandler, OwnedByTheActiveWindow) {
   EXPECT_EQ(Dialogs.Calls[0].Owner, &Window);
 }
 
-// A handler that fails during a real key event, or a menu or tool-bar command that fails,
+// A handler that fails during a real key event, or a menu command that fails,
 // shows its error; the window stays open and keeps taking keys and commands.
 TEST(ErrorHandler, FailingHandlersAreShownAndTheWindowGoesOn) {
   StudioFixture S;
@@ -80,7 +80,7 @@ TEST(ErrorHandler, FailingHandlersAreShownAndTheWindowGoesOn) {
   QDir().mkpath(S.Path("folder.yor"));
   Code->SetFile(S.Path("folder.yor"), "folder.yor");
   S.Form.Save1->trigger();
-  S.Form.toolBuBuild->trigger();
+  S.Form.SaveAll1->trigger();
   Code->SetFile(S.Path("a.yor"), "a.yor");
   S.Form.Save1->trigger();
   EXPECT_EQ(S.Read("a.yor"), "yza");

@@ -16,7 +16,7 @@ QString StyleOf(const TSyntaxRange* Range) {
 // Every quotation mark outside comments belongs to a string: the files write their strings
 // in the language's own quotes, so they look as the user's own code will.
 TEST(SampleFiles, StringsAreColouredAsStrings) {
-  QDirIterator Files(QStringLiteral(YOREL_TEST_DATA_DIR "/../../../resources"),
+  QDirIterator Files(QStringLiteral(YOREL_SOURCE_DIR "/resources"),
                      {"*.yor", "*.ytf"}, QDir::Files, QDirIterator::Subdirectories);
   int Count = 0;
   while (Files.hasNext()) {

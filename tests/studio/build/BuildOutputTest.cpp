@@ -270,5 +270,5 @@ TEST(BuildOutput, DISABLED_Screenshot) {
   S.Build();
   S.Panel().GoToMessage(0);
   S.WaitFor([] { return false; }, 300);
-  S.Form.grab().save(QDir::cleanPath(YOREL_TEST_DATA_DIR "/../../../docs/screenshot-build.png"));
+  S.Form.grab().save(QStringLiteral(YOREL_SOURCE_DIR "/docs/screenshot-build.png"));
 }
