@@ -18,6 +18,10 @@ class TTextBuffer {
   /** Count characters from a 0-based Start, cut to the text. */
   QString Mid(int Start, int Count) const;
   QString ToString() const { return Mid(0, Length()); }
+  /** The whole text in one piece, in place: the gap moves to the end. */
+  QStringView Contiguous() {
+    return QStringView(FChars.RangePointer(0, Length()), Length());
+  }
 
   void Replace(int Start, int DeleteCount, QStringView Inserted);
 

@@ -15,6 +15,7 @@
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/search/EditorHighlights.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -30,6 +31,7 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   CreateEditor();
   CreateStatusBar();
   CreatePopupMenu();
+  FHighlights = std::make_unique<TEditorHighlights>(*tbCode);
   auto* Client = new QWidget;
   auto* Column = new QVBoxLayout(Client);
   Column->setContentsMargins(0, 0, 0, 0);

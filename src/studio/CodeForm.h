@@ -14,6 +14,7 @@ class QMenu;
 class QStatusBar;
 class QVBoxLayout;
 class TQtControlHost;
+class TEditorHighlights;
 
 class TCodeFRM : public QMdiSubWindow {
  public:
@@ -34,6 +35,8 @@ class TCodeFRM : public QMdiSubWindow {
   /** Places Bar (find bar, notices) below the text, above the status bar; the window
       owns it. Later bars go below earlier ones. */
   void AddBar(QWidget* Bar);
+  /** Search matches, the selected word and the parenthesis pair marked under the text. */
+  TEditorHighlights& Highlights() const { return *FHighlights; }
 
   std::unique_ptr<TSourceEdit> tbCode;
   QStatusBar* EdStatBar;
@@ -63,4 +66,6 @@ class TCodeFRM : public QMdiSubWindow {
   QLabel* FPanels[3];
   QVBoxLayout* FBars;
   bool FFilling = false;
+  // Search and navigation; declared last so it lets go of the editor's events first.
+  std::unique_ptr<TEditorHighlights> FHighlights;
 };

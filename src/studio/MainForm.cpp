@@ -18,6 +18,7 @@
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
 #include "studio/Icons.h"
+#include "studio/search/SearchCommands.h"
 
 namespace {
 constexpr int ClientWidth = 730;
@@ -37,6 +38,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   CreateToolBars();
   CreateClientArea();
   FormCreate();
+  SearchCommands = new TSearchCommands(*this);
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 }

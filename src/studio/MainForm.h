@@ -22,6 +22,7 @@ class QToolBar;
 class QTreeWidget;
 class TCodeFRM;
 class TResultList;
+class TSearchCommands;
 class TSourceEdit;
 
 class TMainFRM : public QMainWindow {
@@ -118,6 +119,9 @@ class TMainFRM : public QMainWindow {
   QString compilerLoc;
   QString projectFilePath;
   std::vector<std::unique_ptr<TStringList>> wordLists;
+
+  // Search: find and replace, find in files, go to line, matching parenthesis
+  TSearchCommands* SearchCommands = nullptr;
 
  protected:
   void showEvent(QShowEvent* Event) override;
