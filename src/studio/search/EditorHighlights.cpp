@@ -2,7 +2,15 @@
  ** Chaining the editor's events to the layers. **/
 #include "studio/search/EditorHighlights.h"
 
+#include "platform/qt/QtControlHost.h"
 #include "sourceedit/SourceEdit.h"
+#include "studio/CodeForm.h"
+
+QWidget* EditorWidget(const TCodeFRM& Form) {
+  for (QWidget* Child : Form.findChildren<QWidget*>())
+    if (dynamic_cast<TQtControlHost*>(Child)) return Child;
+  return nullptr;
+}
 
 TEditorHighlights::TEditorHighlights(TSourceEdit& Editor)
     : FEditor(Editor),

@@ -11,7 +11,12 @@
 #include "sourceedit/ParenthesisMatch.h"
 #include "studio/search/SearchHighlighter.h"
 
+class QWidget;
+class TCodeFRM;
 class TSourceEdit;
+
+/** The widget that shows Form's editor, to give the focus back to. */
+QWidget* EditorWidget(const TCodeFRM& Form);
 
 class TEditorHighlights {
  public:

@@ -34,7 +34,7 @@ QStringList ListFolderFiles(const QString& Folder, const QString& Filter) {
   for (const QString& Part : Filter.split(u';', Qt::SkipEmptyParts))
     Patterns << Part.trimmed();
   QStringList Files;
-  QDirIterator It(Folder, Patterns, QDir::Files | QDir::Readable | QDir::Hidden,
+  QDirIterator It(Folder, Patterns, QDir::Files | QDir::Hidden,
                   QDirIterator::Subdirectories);
   while (It.hasNext())
     Files << It.next();

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "editor/SelectionRange.h"
-#include "platform/qt/QtControlHost.h"
 #include "studio/CodeForm.h"
 #include "studio/search/EditorHighlights.h"
 
@@ -85,14 +85,11 @@ TFindBar::TFindBar(TCodeFRM& Form) : FForm(Form) {
   FReplace->installEventFilter(this);
   FCountTimer.setSingleShot(true);
   connect(&FCountTimer, &QTimer::timeout, this, [this] { CountSlice(); });
-  FForm.Highlights().OnEdited = [this] {
-    if (isVisible() && FPattern) FCountTimer.start(RecountDelayMs);
+  // The bar is destroyed with the window, after the window's own members.
+  FForm.Highlights().OnEdited = [Bar = QPointer<TFindBar>(this)] {
+    if (Bar && Bar->isVisible() && Bar->FPattern) Bar->FCountTimer.start(RecountDelayMs);
   };
   hide();
-}
-
-TFindBar::~TFindBar() {
-  FForm.Highlights().OnEdited = nullptr;
 }
 
 TSearchOptions TFindBar::Options() const {
@@ -146,7 +143,7 @@ void TFindBar::Close() {
   FCounter.reset();
   FForm.Highlights().Search().SetFindPattern(std::nullopt);
   hide();
-  if (QWidget* Host = FForm.findChild<TQtControlHost*>()) Host->setFocus();
+  if (QWidget* Host = EditorWidget(FForm)) Host->setFocus();
 }
 
 void TFindBar::PatternChanged() {

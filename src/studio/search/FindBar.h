@@ -16,9 +16,10 @@ class QPushButton;
 class TCodeFRM;
 
 class TFindBar : public QFrame {
+  Q_OBJECT
+
  public:
   explicit TFindBar(TCodeFRM& Form);
-  ~TFindBar() override;
 
   /** Shows the bar (with the replacement row when Replace), prefilled with the selection
       or the word at the caret, or with Options when the editor offers neither. */

@@ -9,8 +9,8 @@
 #include <QRegularExpression>
 
 #include "editor/SelectionRange.h"
-#include "platform/qt/QtControlHost.h"
 #include "studio/CodeForm.h"
+#include "studio/search/EditorHighlights.h"
 
 std::optional<TTextCell> ParseGoToLine(const QString& Text) {
   static const QRegularExpression Place(QStringLiteral("^\\s*(\\d{1,9})\\s*(?::\\s*(\\d{1,9})\\s*)?$"));
@@ -67,7 +67,7 @@ bool TGoToLineBar::Go() {
 
 void TGoToLineBar::Close() {
   hide();
-  if (QWidget* Host = FForm.findChild<TQtControlHost*>()) Host->setFocus();
+  if (QWidget* Host = EditorWidget(FForm)) Host->setFocus();
 }
 
 QString TGoToLineBar::Message() const {

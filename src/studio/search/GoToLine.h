@@ -21,6 +21,8 @@ std::optional<TTextCell> ParseGoToLine(const QString& Text);
 void GoToCell(TMemoComponent& Editor, TTextCell Cell);
 
 class TGoToLineBar : public QFrame {
+  Q_OBJECT
+
  public:
   explicit TGoToLineBar(TCodeFRM& Form);
   void Open();

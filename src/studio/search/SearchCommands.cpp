@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
-#include "platform/qt/QtControlHost.h"
 #include "studio/CodeForm.h"
 #include "studio/MainForm.h"
 #include "studio/search/EditorHighlights.h"
@@ -168,5 +167,5 @@ void TSearchCommands::OpenResult(const QString& Path, int Row, int Col, int Leng
   const int ColClamped = std::clamp(Col, 1, E.LineLength(RowClamped) + 1);
   const int Start = E.CellToCharIdx(TextCell(RowClamped, ColClamped));
   SelectInEditor(E, Start, std::min(Length, E.TextLength() + 1 - Start));
-  if (auto* Host = Target->findChild<TQtControlHost*>()) Host->setFocus();
+  if (QWidget* Host = EditorWidget(*Target)) Host->setFocus();
 }

@@ -17,6 +17,8 @@ class TMainFRM;
 class TSearchResultsPanel;
 
 class TSearchCommands : public QObject {
+  Q_OBJECT
+
  public:
   explicit TSearchCommands(TMainFRM& Main);
 
