@@ -104,6 +104,19 @@ void TFindBar::SetOptions(const TSearchOptions& Options) {
   FWholeWord->setChecked(Options.WholeWord);
   FRegularExpression->setChecked(Options.RegularExpression);
   FUpdating = false;
+  CompilePattern();
+  ShowStatus();
+}
+
+bool TFindBar::CompilePattern() {
+  const TSearchOptions Current = Options();
+  FPattern = std::make_unique<TSearchPattern>(Current);
+  FCounter.reset();
+  FCountTimer.stop();
+  FForm.Highlights().Search().SetFindPattern(Current);
+  if (FPattern->IsValid()) return true;
+  FPattern.reset();
+  return false;
 }
 
 // A one-row selection, or else the word at the caret.
@@ -148,13 +161,7 @@ void TFindBar::Close() {
 
 void TFindBar::PatternChanged() {
   if (FUpdating) return;
-  const TSearchOptions Current = Options();
-  FPattern = std::make_unique<TSearchPattern>(Current);
-  FCounter.reset();
-  FCountTimer.stop();
-  FForm.Highlights().Search().SetFindPattern(Current);
-  if (!FPattern->IsValid()) {
-    FPattern.reset();
+  if (!CompilePattern()) {
     ShowStatus();
     return;
   }

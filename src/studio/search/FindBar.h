@@ -43,6 +43,8 @@ class TFindBar : public QFrame {
 
  private:
   void PatternChanged();
+  /** False for an empty or invalid pattern. */
+  bool CompilePattern();
   void StartCount();
   void CountSlice();
   void ShowStatus();
