@@ -50,7 +50,7 @@ TFindResult FindInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern, 
 
 TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
                             const QString& Template) {
-  if (!Pattern.IsValid()) return {};
+  if (!Pattern.IsValid() || Editor.ReadOnly()) return {};
   TSelectionRange& Sel = *Editor.Selection();
   const QStringView Text = Editor.ContiguousText();
   const TSearchMatch M = Pattern.FindForward(Text, Sel.RStart() - 1);
@@ -65,7 +65,7 @@ TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Patter
 
 int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
                        const QString& Template) {
-  if (!Pattern.IsValid()) return 0;
+  if (!Pattern.IsValid() || Editor.ReadOnly()) return 0;
   struct TEdit {
     int Start;
     int Length;

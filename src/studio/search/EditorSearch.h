@@ -16,7 +16,8 @@ struct TFindResult {
     around, and scrolls it into view as the caret is scrolled. */
 TFindResult FindInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern, bool Forward);
 
-/** Replaces the selection when it is exactly a match, then finds the next one. */
+/** Replaces the selection when it is exactly a match, then finds the next one. A read-only
+    editor is left as it is, here and in Replace All. */
 TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
                             const QString& Template);
 

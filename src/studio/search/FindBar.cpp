@@ -204,6 +204,7 @@ void TFindBar::ReplaceAll() {
 }
 
 void TFindBar::ShowResult(const TFindResult& Result, bool Forward) {
+  if (OnSearched) OnSearched(Options());
   if (!Result.Found)
     FNotice.clear();
   else if (Result.Wrapped)

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "studio/search/EditorSearch.h"
@@ -36,6 +37,8 @@ class TFindBar : public QFrame {
   bool Counting() const { return FCounter && !FCounter->Done(); }
 
   QLineEdit* FindField() const { return FFind; }
+  /** Every search the bar makes reports its options here (F3 in other windows uses them). */
+  std::function<void(const TSearchOptions&)> OnSearched;
   QLineEdit* ReplaceField() const { return FReplace; }
 
  protected:

@@ -67,6 +67,7 @@ void TSearchCommands::CreateResultsPanel() {
 TFindBar& TSearchCommands::FindBar(TCodeFRM& Form) {
   if (auto* Bar = Form.findChild<TFindBar*>()) return *Bar;
   auto* Bar = new TFindBar(Form);
+  Bar->OnSearched = [this](const TSearchOptions& Options) { FLastOptions = Options; };
   Form.AddBar(Bar);
   return *Bar;
 }
@@ -81,9 +82,7 @@ TGoToLineBar& TSearchCommands::GoToLineBar(TCodeFRM& Form) {
 void TSearchCommands::OpenFindBar(bool Replace) {
   TCodeFRM* Form = FMain.ActiveCodeForm();
   if (!Form) return;
-  TFindBar& Bar = FindBar(*Form);
-  Bar.Open(Replace, FLastOptions);
-  FLastOptions = Bar.Options();
+  FindBar(*Form).Open(Replace, FLastOptions);
 }
 
 // F3 without a bar open searches for what was searched last, in any window.
@@ -94,13 +93,11 @@ void TSearchCommands::FindAgain(bool Forward) {
   if (!Bar.isVisible()) {
     if (FLastOptions.Pattern.isEmpty()) {
       Bar.Open(false, FLastOptions);
-      FLastOptions = Bar.Options();
       return;
     }
     Bar.SetOptions(FLastOptions);
     Bar.show();
   }
-  FLastOptions = Bar.Options();
   Bar.FindNext(Forward);
 }
 

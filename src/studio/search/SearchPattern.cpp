@@ -74,8 +74,19 @@ TSearchPattern::TSearchPattern(const TSearchOptions& Options) : FOptions(Options
   FValid = FExpression.isValid();
 }
 
-TSearchMatch TSearchPattern::MatchAt(QStringView Text, qsizetype From) const {
-  const QRegularExpressionMatch M = FExpression.match(Text, From);
+// The text is lent to the engine as a string over its own characters: matching a view
+// would copy the whole text at every call.
+QString TSearchPattern::Borrowed(QStringView Text) {
+  return QString::fromRawData(Text.data(), Text.size());
+}
+
+TSearchMatch TSearchPattern::MatchAt(QStringView Text, qsizetype From, bool KnownValid) const {
+  // The engine checks the whole text for broken surrogate pairs at every call unless told
+  // it is sound: a walk over many matches checks it once.
+  const QRegularExpressionMatch M = FExpression.match(
+      Borrowed(Text), From, QRegularExpression::NormalMatch,
+      KnownValid ? QRegularExpression::DontCheckSubjectStringMatchOption
+                 : QRegularExpression::NoMatchOption);
   if (!M.hasMatch()) return {};
   return {M.capturedStart(), M.capturedLength()};
 }
@@ -123,8 +134,9 @@ void TSearchPattern::ForEachMatch(QStringView Text, qsizetype From, qsizetype To
   To = std::min(To, Text.size() + 1);
   const QStringView Subject = Text.first(std::min(Text.size(), To + MatchTail));
   qsizetype Pos = std::max<qsizetype>(From, 0);
+  const bool Valid = Subject.isValidUtf16();
   while (Pos < To && Pos <= Subject.size()) {
-    const TSearchMatch M = MatchAt(Subject, Pos);
+    const TSearchMatch M = MatchAt(Subject, Pos, Valid);
     if (!M.Found() || M.Start >= To) return;
     Pos = M.Length > 0 ? M.End() : M.Start + 1;
     if (FOptions.WholeWord && !IsWholeWord(Text, M)) {
@@ -148,7 +160,7 @@ QString TSearchPattern::Replacement(QStringView Text, const TSearchMatch& Match,
                                     const QString& Template) const {
   if (!FOptions.RegularExpression) return Template;
   const QRegularExpressionMatch M = FExpression.match(
-      Text, Match.Start, QRegularExpression::NormalMatch,
+      Borrowed(Text), Match.Start, QRegularExpression::NormalMatch,
       QRegularExpression::AnchorAtOffsetMatchOption);
   QString Out;
   for (qsizetype I = 0; I < Template.size(); ++I) {

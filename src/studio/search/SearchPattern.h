@@ -59,7 +59,8 @@ class TSearchPattern {
                       const QString& Template) const;
 
  private:
-  TSearchMatch MatchAt(QStringView Text, qsizetype From) const;
+  static QString Borrowed(QStringView Text);
+  TSearchMatch MatchAt(QStringView Text, qsizetype From, bool KnownValid = false) const;
   bool IsWholeWord(QStringView Text, const TSearchMatch& Match) const;
 
   TSearchOptions FOptions;

@@ -74,9 +74,13 @@ TEST(SearchKeys, FindBarSearchesAsYouTypeAndWalksWithEnterAndF3) {
   S.Key(Qt::Key_Escape);
   EXPECT_FALSE(S.Bar()->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), S.Host());
-  // F3 with the bar closed searches for the same again.
+  // F3 with the bar closed searches for the same again, also in another window.
   S.Key(Qt::Key_F3);
   EXPECT_EQ(S.E->SelStart(), 30);
+  S.Form.OpenPaths({S.Write("b.yor", "nop\r\nmov bx, 1")});
+  S.Form.ActiveCodeForm()->tbCode->SetSelStart(0);
+  S.Key(Qt::Key_F3);
+  EXPECT_EQ(S.Form.ActiveCodeForm()->tbCode->SelStart(), 9);
 }
 
 TEST(SearchKeys, OptionsAndAnInvalidPattern) {
