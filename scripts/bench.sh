@@ -14,3 +14,5 @@ echo
 ./bench/typing-bench --mib 10
 echo
 QT_QPA_PLATFORM=offscreen ./bench/editor-bench "$@"
+echo
+QT_QPA_PLATFORM=offscreen ./bench/search-bench

@@ -18,6 +18,7 @@
 #include "platform/core/Control.h"
 
 class TRowMarks;
+class TBackgroundLayer;
 class TSelectionRange;
 class TVisibleRange;
 class TCustomFormattedRange;
@@ -46,6 +47,12 @@ class TMemoComponent : public TCustomControl {
   int LongestLineLength() const { return FLongestLineLength; }
   /** 1-based position of Needle's first occurrence at or after From, or 0. */
   int FindText(QStringView Needle, int From) const { return FText.IndexOf(Needle, From - 1) + 1; }
+  /** The whole text in one piece, read in place (index 0 is position 1); valid until the
+      next edit. Moves the store's gap to the end, once per edit. */
+  QStringView ContiguousText() { return FText.Contiguous(); }
+  /** Counts the replacements made so far: what was computed from the text is stale when
+      it changed. */
+  int EditCount() const { return FEditCount; }
 
   // Cells and screen columns.
   virtual TTextCell CharIdxToCell(int CharIdx) const;
@@ -158,6 +165,9 @@ class TMemoComponent : public TCustomControl {
   void Paint() override;
   /** The painter behind every range's DrawRange. */
   void DrawTextRange(TCustomRange& Range);
+  /** Layers of marks drawn under the selection, in the order given; the editor owns none. */
+  void AddBackgroundLayer(TBackgroundLayer* Layer);
+  void RemoveBackgroundLayer(TBackgroundLayer* Layer);
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChangePrivate;
@@ -261,4 +271,6 @@ class TMemoComponent : public TCustomControl {
   int FPendingRangeShift = 0;
   int FHeldLevels = 0;
   std::exception_ptr FHeldError;
+  int FEditCount = 0;
+  std::vector<TBackgroundLayer*> FBackgroundLayers;
 };

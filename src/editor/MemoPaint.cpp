@@ -1,6 +1,9 @@
 /** @file MemoPaint.cpp
  ** Drawing: every drawing of text goes through DrawTextRange, row by row, through the
  ** formatted ranges that GetFormattedRanges makes of each row's visible part. **/
+#include <algorithm>
+
+#include "editor/BackgroundLayer.h"
 #include "editor/FormattedRanges.h"
 #include "editor/MemoComponent.h"
 #include "editor/RowMarks.h"
@@ -152,6 +155,14 @@ void TMemoComponent::DrawLinePart(TCustomRange* Range, int X, int Y, int FirstTa
   TCanvas& Canvas = DrawingCanvas();
   TFormattedRangeArray Items;
   GetFormattedRanges(Range, Items);
+  if (!FBackgroundLayers.empty()) {
+    std::vector<TBackgroundMark> Marks;
+    for (TBackgroundLayer* Layer : FBackgroundLayers)
+      Layer->CollectMarks(Range->RStart(), Range->REnd(), Marks);
+    std::stable_sort(Marks.begin(), Marks.end(),
+                     [](const TBackgroundMark& L, const TBackgroundMark& R) { return L.Start < R.Start; });
+    ApplyBackgroundMarks(*this, Marks, Items);
+  }
   const int ClientWidth = ClientRect().Right;
   TRect Rect{X, Y, X, Y + FontHeight};
   int Remaining = FirstTabWidth;
@@ -209,6 +220,14 @@ void TMemoComponent::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArra
     A = std::max(Sel.REnd() + 1, Range->RStart());
   }
   if (A <= Range->REnd()) Append(new TNormalFormattedRange, A, Range->REnd());
+}
+
+void TMemoComponent::AddBackgroundLayer(TBackgroundLayer* Layer) {
+  FBackgroundLayers.push_back(Layer);
+}
+
+void TMemoComponent::RemoveBackgroundLayer(TBackgroundLayer* Layer) {
+  std::erase(FBackgroundLayers, Layer);
 }
 
 void TMemoComponent::FillMargins(const TRect& LeftRect, const TRect& TopRect, TCanvas& Canvas) {

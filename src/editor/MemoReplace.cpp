@@ -68,6 +68,7 @@ class TMemoReplacement {
     MeasureBefore();
     RemoveJoinedRows();
     E.FText.Replace(P - 1, OldLength, N);
+    ++E.FEditCount;
     AddNewRows();
     E.FLineStarts->AddFrom(F + K, d);
     MeasureAfter();

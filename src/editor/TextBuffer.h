@@ -29,6 +29,10 @@ class TTextBuffer {
   /** Count characters from a 0-based Start, cut to the text. */
   QString Mid(int Start, int Count) const;
   QString ToString() const { return Mid(0, Length()); }
+  /** The whole text in one piece, in place: the gap moves to the end. */
+  QStringView Contiguous() {
+    return QStringView(FChars.RangePointer(0, Length()), Length());
+  }
 
   /** Raises ETextTooLong when replacing DeleteCount characters by InsertCount would make
       the text longer than MaxLength. */

@@ -22,6 +22,7 @@
 #include "studio/marks/RowMarkToolTip.h"
 #include "studio/recovery/Autosave.h"
 #include "studio/recovery/DiskSync.h"
+#include "studio/search/EditorHighlights.h"
 
 namespace {
 constexpr int ClientWidth = 592;
@@ -37,6 +38,7 @@ TCodeFRM::TCodeFRM(QWidget* Parent) : QMdiSubWindow(Parent) {
   CreateEditor();
   CreateStatusBar();
   CreatePopupMenu();
+  FHighlights = std::make_unique<TEditorHighlights>(*tbCode);
   auto* Client = new QWidget;
   auto* Column = new QVBoxLayout(Client);
   Column->setContentsMargins(0, 0, 0, 0);

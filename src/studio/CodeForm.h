@@ -18,6 +18,7 @@ class QVBoxLayout;
 class TAutosave;
 class TDiskSync;
 class TQtControlHost;
+class TEditorHighlights;
 
 class TCodeFRM : public QMdiSubWindow {
  public:
@@ -44,6 +45,8 @@ class TCodeFRM : public QMdiSubWindow {
   void AddBar(QWidget* Bar);
   /** Marks the text as changed, as an edit would. */
   void MarkChanged();
+  /** Search matches, the selected word and the parenthesis pair marked under the text. */
+  TEditorHighlights& Highlights() const { return *FHighlights; }
 
   std::unique_ptr<TSourceEdit> tbCode;
   QStatusBar* EdStatBar;
@@ -88,4 +91,6 @@ class TCodeFRM : public QMdiSubWindow {
   TTextFormat FFormat;
   QLabel* FFormatPanel;
   QWidget* FUnreadableBar = nullptr;
+  // Search and navigation; declared last so it lets go of the editor's events first.
+  std::unique_ptr<TEditorHighlights> FHighlights;
 };

@@ -22,6 +22,7 @@
 #include "studio/shell/StudioShell.h"
 #include "studio/recovery/ProjectWatch.h"
 #include "studio/language/LanguageService.h"
+#include "studio/search/SearchCommands.h"
 
 namespace {
 constexpr int ClientWidth = 730;
@@ -44,6 +45,7 @@ TMainFRM::TMainFRM(QWidget* Parent) : QMainWindow(Parent) {
   FormCreate();
   Shell = std::make_unique<TStudioShell>(*this);
   FLanguage = std::make_unique<TLanguageService>(this);
+  SearchCommands = new TSearchCommands(*this);
   // The menu bar lies outside the client area.
   resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 }

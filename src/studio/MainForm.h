@@ -25,6 +25,7 @@ class TBuildOutput;
 class TProjectWatch;
 class TLanguageService;
 class TResultList;
+class TSearchCommands;
 class TSourceEdit;
 class TStudioShell;
 
@@ -131,6 +132,8 @@ class TMainFRM : public QMainWindow {
   std::unique_ptr<TStudioShell> Shell;
   // Recovery: offers to reload the project when its file changes on disk (a child).
   TProjectWatch* ProjectWatch = nullptr;
+  // Search: find and replace, find in files, go to line, matching parenthesis
+  TSearchCommands* SearchCommands = nullptr;
 
  protected:
   void showEvent(QShowEvent* Event) override;
