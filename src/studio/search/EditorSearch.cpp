@@ -2,6 +2,7 @@
  ** Find, replace and count in one editor. **/
 #include "studio/search/EditorSearch.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "editor/MemoComponent.h"
@@ -79,25 +80,35 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
     return true;
   });
   if (Edits.empty()) return 0;
+  // One replacement of the stretch from the first match to the end of the last: the scanner
+  // and the undo record then cost what the stretch costs once, not once per match.
+  const int From = Edits.front().Start - 1;
+  const int To = Edits.back().Start - 1 + Edits.back().Length;
+  QString Stretch;
+  Stretch.reserve(To - From);
+  int Copied = From;
   TSelectionRange& Sel = *Editor.Selection();
-  // Tracked, so the edits move it with the text around the caret.
-  auto* Caret = static_cast<TCustomRange*>(Editor.TrackedRanges()->Add(Sel.CursorPos(), 0));
+  const int Caret = Sel.CursorPos() - 1;
+  int NewCaret = Caret;
+  for (const TEdit& E : Edits) {
+    Stretch += Text.mid(Copied, E.Start - 1 - Copied);
+    if (Caret >= E.Start - 1 + E.Length) NewCaret += static_cast<int>(E.Text.size()) - E.Length;
+    else if (Caret > E.Start - 1) NewCaret = From + static_cast<int>(Stretch.size() + E.Text.size());
+    Stretch += E.Text;
+    Copied = E.Start - 1 + E.Length;
+  }
   Editor.DontNotify = true;
   Editor.VisibleRange()->DoChanging();
-  Editor.PushUndo(Editor.NewGroupMarker());
-  // From the last to the first, so that every position found is still where it was.
-  for (auto It = Edits.rbegin(); It != Edits.rend(); ++It) {
+  {
     TMCRange At;
     At.SetEditor(&Editor);
-    At.SetRStart(It->Start);
-    At.SetRLength(It->Length);
-    At.SetText(It->Text);
+    At.SetRStart(From + 1);
+    At.SetRLength(To - From);
+    At.SetText(Stretch);
   }
-  Editor.PushUndo(Editor.NewGroupMarker());
   Editor.VisibleRange()->DoDiscardChanges();
   Sel.HideCaret();
-  Sel.NoSelAtPos(Caret->RStart());
-  delete Caret;
+  Sel.NoSelAtPos(std::min(NewCaret + 1, Editor.TextLength() + 1));
   Editor.VisibleRange()->DrawRange();
   Sel.UpdateCaretPos();
   Sel.ShowCaret();
