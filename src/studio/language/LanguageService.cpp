@@ -88,6 +88,9 @@ void TLanguageService::CreateDocks() {
   // Small beside the editors; the user drags them wider.
   FMainForm->resizeDocks({OutlineDock}, {180}, Qt::Horizontal);
   FMainForm->resizeDocks({ProblemsDock}, {110}, Qt::Vertical);
+  // The default window is small: the list waits in the View menu until the user asks for it,
+  // while the underlines already show each problem in the text.
+  ProblemsDock->hide();
 }
 
 void TLanguageService::CreateActions() {
