@@ -80,6 +80,13 @@ int TRowMarks::Count() const {
       std::count_if(FMarks.begin(), FMarks.end(), [](const TMark& Mark) { return Mark.Standing(); }));
 }
 
+std::vector<int> TRowMarks::RowsOf(const QString& Owner) const {
+  std::vector<int> Rows;
+  for (const TMark& Mark : FMarks)
+    if (Mark.Owner == Owner && Mark.Standing()) Rows.push_back(Mark.Range->StartRowCol().Row);
+  return Rows;
+}
+
 std::size_t TRowMarks::FirstAtOrAfter(int Pos) const {
   const auto It = std::partition_point(FMarks.begin(), FMarks.end(), [Pos](const TMark& Mark) {
     return Mark.Range->RStart() < Pos;

@@ -32,6 +32,8 @@ class TRowMarks {
   int RowOf(int Id) const;
   /** Marks still standing. */
   int Count() const;
+  /** The rows Owner's standing marks are on, in text order. */
+  std::vector<int> RowsOf(const QString& Owner) const;
   /** The strongest kind on Row; false when the row has no mark. */
   bool KindAt(int Row, TRowMarkKind& Kind) const;
   /** The messages of the marks on Row, one a line. */

@@ -32,6 +32,7 @@ struct TProblem {
   int Column = 0;  ///< 1-based
   int Length = 0;
   QString Message;
+  bool operator==(const TProblem&) const = default;
 };
 
 struct TLineFacts {

@@ -26,7 +26,7 @@ constexpr int NearbyLines = 1000;
 
 TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
     : FForm(Form), FService(Service), FHost(Form->findChild<TQtControlHost*>()),
-      FSource(Form->tbCode.get(), TReference::Standard()) {
+      FSource(Form->tbCode.get(), TReference::Standard()), FMarks(Form->tbCode.get()) {
   // A child of the editor's host, which the window frees while its editor still lives.
   setParent(FHost);
   setObjectName(QStringLiteral("EditorLanguage"));
@@ -88,6 +88,7 @@ void TEditorLanguage::Recheck() {
   if (!FService) return;
   FProblems = CheckSource(Model(), File(), FService->Index(), FSource.LineReader());
   FUnderlines->SetProblems(FProblems);
+  FMarks.SetProblems(FProblems);
   FService->ProblemsChanged();
 }
 

@@ -1,7 +1,7 @@
 /** @file EditorLanguage.h
  ** The language knowledge of one editor window: its source model, kept up to date from
- ** every replacement (only the replaced lines are re-read), the checks after a pause, the
- ** hover tool tip, Ctrl+click and completion. **/
+ ** every replacement (only the replaced lines are re-read), the checks after a pause (shown
+ ** underlined and as gutter marks), the hover tool tip, Ctrl+click and completion. **/
 #pragma once
 
 #include <QObject>
@@ -11,6 +11,7 @@
 
 #include "language/EditorSource.h"
 #include "platform/core/Object.h"
+#include "studio/language/ProblemMarks.h"
 
 class TCodeFRM;
 class TCompletionPopup;
@@ -75,6 +76,7 @@ class TEditorLanguage : public QObject {
   std::vector<TDeclaration> FDeclarations;
   std::vector<TProblem> FProblems;
   TProblemUnderlines* FUnderlines;
+  TProblemMarks FMarks;
   TCompletionPopup* FPopup;
   QTimer FSettleTimer;
   QTimer FHoverTimer;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -11,9 +12,11 @@
 #include <QToolTip>
 
 #include "../StudioFixture.h"
+#include "editor/RowMarks.h"
 #include "editor/SelectionRange.h"
 #include "language/Reference.h"
 #include "platform/qt/QtControlHost.h"
+#include "studio/build/BuildOutput.h"
 #include "studio/language/CompletionPopup.h"
 #include "studio/language/EditorLanguage.h"
 #include "studio/language/LanguageService.h"
@@ -196,4 +199,47 @@ TEST(Language, ProblemsAreListedAndADoubleClickGoesThere) {
   QTRY_COMPARE(Panel->topLevelItemCount(), 3);
   S.Form.resize(900, 560);
   S.Form.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/language-problems.png");
+}
+
+TEST(Language, ProblemsMarkTheirRowsInTheGutterAndLeaveTheBuildsMarks) {
+  LanguageFixture S;
+  TEditorLanguage* L = S.Open("a.yor", "  nop\r\n  mov eax, (ebx\r\n  nop\r\n");
+  TSourceEdit* E = L->Editor();
+  TRowMarks& Marks = *E->RowMarks();
+  Marks.Add(TBuildOutput::MarkOwner, 3, TRowMarkKind::Warning, "warning: from the build");
+  ASSERT_EQ(L->Problems().size(), 1u);
+  const QString Message = L->Problems()[0].Message;
+  EXPECT_EQ(Message, "\"(\" is never closed");
+  EXPECT_EQ(Marks.MessagesAt(2), Message);
+  TRowMarkKind Kind;
+  ASSERT_TRUE(Marks.KindAt(2, Kind));
+  EXPECT_EQ(Kind, TRowMarkKind::Error);
+
+  // The row's tool tip, through the window's own tool tip handling.
+  QWidget* Client = L->Host()->viewport();
+  const QPoint Gutter(E->LeftMargin() / 2, E->TopMargin() + E->FontHeight + E->FontHeight / 2);
+  QHelpEvent Help(QEvent::ToolTip, Gutter, Client->mapToGlobal(Gutter));
+  QApplication::sendEvent(Client, &Help);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), Message);
+  QToolTip::hideText();
+  S.Form.resize(900, 560);
+  S.Form.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/language-problem-marks.png");
+
+  // Retyping the row takes its mark; the recheck puts it back though the problem is the same.
+  E->SetSelStart(E->CellToCharIdx(TextCell(2, 1)) - 1);
+  E->SetSelLength(E->LineLength(2));
+  E->Selection()->SetText("  mov eax, (ebx");
+  EXPECT_EQ(Marks.MessagesAt(2), "");
+  L->Settle();
+  EXPECT_EQ(Marks.MessagesAt(2), Message);
+
+  // Fixed, the mark goes; the build's stays.
+  S.Caret(L, 2, 16);
+  QTest::keyClicks(L->Host(), ")");
+  L->Settle();
+  EXPECT_TRUE(L->Problems().empty());
+  EXPECT_EQ(Marks.MessagesAt(2), "");
+  EXPECT_EQ(Marks.MessagesAt(3), "warning: from the build");
+  EXPECT_EQ(Marks.Count(), 1);
 }
