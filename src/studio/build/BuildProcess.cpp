@@ -50,6 +50,7 @@ TBuildProcess::TBuildProcess(QObject* Parent) : QObject(Parent) {
           [this] { Receive(TOutputChannel::Error); });
   connect(&FProcess, &QProcess::started, this, [this] {
     FGroup = FProcess.processId();
+    if (FEnd.Stopped) return Terminate();
     if (OnStarted) OnStarted();
   });
   connect(&FProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError Error) {
@@ -100,6 +101,12 @@ void TBuildProcess::Start(const TCompilerCommand& Command, bool KeepInput) {
 void TBuildProcess::Stop() {
   if (!FRunning || FExited) return;
   FEnd.Stopped = true;
+  // Until the started signal the group is unknown: the TERM would be lost and the build would
+  // end only by the KILL after the grace period. The started handler sends it instead.
+  if (FGroup > 0) Terminate();
+}
+
+void TBuildProcess::Terminate() {
   SignalGroup(SIGTERM);
   FKillTimer.start();
 }

@@ -71,6 +71,8 @@ class TBuildProcess : public QObject {
   void ScheduleSlice();
   void DropBacklog();
   void Finish();
+  /** TERM to the group now, KILL after the grace period. */
+  void Terminate();
   void SignalGroup(int Signal);
   TOutputDecoder& Decoder(TOutputChannel Channel);
 

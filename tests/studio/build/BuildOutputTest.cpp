@@ -185,6 +185,38 @@ TEST(BuildOutput, StopEndsTheCompilerAndWhatItStarted) {
   EXPECT_TRUE(S.WaitFor([&] { return !Alive(Child); }, 5000));
 }
 
+// Run after the Stop test in one process. The restart comes before the new build's started
+// signal: the TERM must reach it then, not leave it to the KILL after the grace period.
+TEST(BuildOutput, StartingAgainStopsTheRunningBuildFirst) {
+  BuildFixture S;
+  S.Compiler("echo $$ >> \"$(dirname \"$0\")/pids\"\necho waiting\nsleep 300 &\nwait\n");
+  S.Project();
+  std::vector<TBuildEnd> Ends;
+  TBuildProcess& Process = *S.Output().Process();
+  Process.OnFinished = [&Ends, Shown = Process.OnFinished](const TBuildEnd& End) {
+    Ends.push_back(End);
+    Shown(End);
+  };
+  S.Form.toolBuBuildClick();
+  ASSERT_TRUE(S.WaitFor([&] { return S.Lines().contains("waiting"); }));
+  QTest::keyClick(S.Panel().View(), Qt::Key_Escape);
+  ASSERT_TRUE(S.WaitForEnd());
+
+  S.Form.toolBuBuildClick();
+  S.Dialogs.Answers = {TModalResult::mrYes};
+  S.Form.toolBuBuildClick();
+  EXPECT_EQ(S.Dialogs.Calls.size(), 1u);
+  ASSERT_TRUE(S.WaitFor([&] { return Ends.size() == 2 && S.Lines().contains("waiting"); }));
+  EXPECT_TRUE(Ends[1].Stopped && Ends[1].Crashed);
+  EXPECT_EQ(Ends[1].ExitCode, SIGTERM);
+  EXPECT_TRUE(S.Output().Running());
+
+  S.Output().Stop();
+  ASSERT_TRUE(S.WaitForEnd());
+  for (const QByteArray& Pid : S.Read("bin/pids").trimmed().split('\n'))
+    EXPECT_TRUE(S.WaitFor([&] { return !Alive(Pid.toLongLong()); }, 5000)) << Pid.constData();
+}
+
 namespace {
 const QByteArray EchoCompiler = R"(
 [ "$2" = "-run" ] || exit 0
