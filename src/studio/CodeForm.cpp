@@ -162,6 +162,11 @@ void TCodeFRM::FillFromFile(const QString& FileName) {
 
 // A loaded text is where the user's history starts: an undo record of the load would let
 // the first Undo after typing (merged into it) empty the window.
+void TCodeFRM::SetFileFormat(const TTextFormat& Format) {
+  FFormat = Format;
+  ShowFormat();
+}
+
 void TCodeFRM::Fill(const std::function<void()>& Load) {
   {
     const QScopedValueRollback Filling(FFilling, true);

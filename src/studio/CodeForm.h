@@ -34,6 +34,8 @@ class TCodeFRM : public QMdiSubWindow {
   void Save();
   /** What the file is (encoding, line breaks), as read and written back. */
   const TTextFormat& FileFormat() const { return FFormat; }
+  /** The format the next save writes, for a text that has no file of its own yet. */
+  void SetFileFormat(const TTextFormat& Format);
   /** The status panel after the three: the encoding the window writes and its line breaks. */
   QLabel* FileFormatPanel() const { return FFormatPanel; }
   /** Writes the text to FileName, then binds the window to it; on failure nothing changes. */

@@ -12,6 +12,8 @@
 #include "studio/MainForm.h"
 #include "studio/NewForm.h"
 #include "studio/ProjectFile.h"
+#include "studio/files/NewFileFormat.h"
+#include "studio/settings/UserSettings.h"
 
 namespace {
 // The project file's extension, whatever its length, replaced by "yor".
@@ -63,6 +65,8 @@ void TMainFRM::NewProject(const QString& TemplateName) {
       Code->FillFromFile(Template);
     else
       Code->FillText(QStringLiteral("//Error loading template file"));
+    // The template's line breaks are kept; its encoding is not the user's choice.
+    Code->SetFileFormat(NewFileFormat(*UserSettings(), Code->FileFormat().LineBreaks));
     Code->Save();
   } else {
     OpenSourceFile(MainPath, MainEntry);
@@ -85,6 +89,7 @@ void TMainFRM::NewEmptyFile() {
   }
   TCodeFRM* Code = NewCodeWindow(Chosen, Name);
   Code->FillText(QStringLiteral("//TODO - Code"));
+  Code->SetFileFormat(NewFileFormat(*UserSettings()));
   Code->Save();
   if (!JoinsProject) return;
   WriteProjectFile(projectFilePath, ProjectEntries());

@@ -5,20 +5,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "NewChoice.h"
 #include "StudioFixture.h"
 #include "studio/NewForm.h"
 
 namespace {
-// Answers the New dialog by selecting Item and pressing OK.
-std::function<TModalResult(QDialog&)> Choose(int Item) {
-  return [Item](QDialog& Dialog) {
-    auto& New = static_cast<TNewFRM&>(Dialog);
-    New.lvNew->setCurrentRow(Item);
-    New.buOKClick();
-    return New.result() == QDialog::Accepted ? TModalResult::mrOk : TModalResult::mrCancel;
-  };
-}
-
 // The events a window system sends for a double click: a click, then the double click.
 void DoubleClick(QWidget* Widget, QPoint At) {
   QTest::mouseClick(Widget, Qt::LeftButton, {}, At);

@@ -5,12 +5,11 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include "studio/files/NewFileFormat.h"
 #include "studio/settings/UserSettings.h"
 
 namespace {
 constexpr int DefaultAutosave = 30;
-const QStringList Encodings = {QStringLiteral("UTF-8"), QStringLiteral("UTF-8 with BOM"),
-                               QStringLiteral("UTF-16LE")};
 }  // namespace
 
 TFilesPage::TFilesPage(QWidget* Parent) : TOptionsPage(Parent) {
@@ -19,7 +18,7 @@ TFilesPage::TFilesPage(QWidget* Parent) : TOptionsPage(Parent) {
   AutosaveSeconds->setSuffix(QStringLiteral(" s"));
   AutosaveSeconds->setSpecialValueText(QStringLiteral("Never"));
   DefaultEncoding = new QComboBox;
-  DefaultEncoding->addItems(Encodings);
+  DefaultEncoding->addItems(NewFileEncodingNames());
   auto* Form = new QFormLayout(this);
   Form->addRow(QStringLiteral("Put unsaved text aside every:"), AutosaveSeconds);
   Form->addRow(QStringLiteral("Encoding of new files:"), DefaultEncoding);
@@ -28,8 +27,7 @@ TFilesPage::TFilesPage(QWidget* Parent) : TOptionsPage(Parent) {
 void TFilesPage::Load(const QSettings& Settings) {
   AutosaveSeconds->setValue(
       IntSetting(Settings, SettingsKey::FilesAutosaveSeconds, DefaultAutosave, 0, 3600));
-  const int Encoding = Encodings.indexOf(Settings.value(SettingsKey::FilesDefaultEncoding).toString());
-  DefaultEncoding->setCurrentIndex(std::max(Encoding, 0));
+  DefaultEncoding->setCurrentText(NewFileFormat(Settings).EncodingName());
 }
 
 void TFilesPage::Store(QSettings& Settings) const {

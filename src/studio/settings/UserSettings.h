@@ -29,6 +29,7 @@ inline const QString EditorGutter = QStringLiteral("editor/gutter");
 inline const QString EditorAutoComplete = QStringLiteral("editor/autoComplete");
 /** int seconds, default 30: how often unsaved text is put aside for recovery. */
 inline const QString FilesAutosaveSeconds = QStringLiteral("files/autosaveSeconds");
+/** The encoding new files are written in, by its name on the Options page. */
 inline const QString FilesDefaultEncoding = QStringLiteral("files/defaultEncoding");
 inline const QString AppearanceTheme = QStringLiteral("appearance/theme");  ///< light|dark|system
 inline const QString ViewZoom = QStringLiteral("view/zoom");                ///< pixels added
