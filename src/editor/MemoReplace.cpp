@@ -49,14 +49,14 @@ class TMemoReplacement {
 
   void Run(const QString& NewText) {
     E.FSelection->DoChanging();
-    bool Replaced = false;
+    E.FReplacing = true;
     // Nothing below raises a handler's exception (they are held), but the text store may
     // refuse the new text: the selection then stays as it was.
-    const TScopeExit CloseSelection([&] {
-      if (!Replaced) E.FSelection->DoDiscardChanges();
+    const TScopeExit Refused([&] {
+      if (!E.FReplacing) return;
+      E.FReplacing = false;
+      E.FSelection->DoDiscardChanges();
     });
-    E.FReplacing = true;
-    const TScopeExit RangesMoved([&] { E.FReplacing = false; });
     // The replacement repaints by its own rules; the selection must not repaint its old extent.
     E.FSelection->ReleaseOldSel();
     KeepLineBreaksWhole();
@@ -83,7 +83,6 @@ class TMemoReplacement {
     E.DoReplaceFinished();
     // The text and its ranges are whole: the handlers told now may edit again.
     E.FReplacing = false;
-    Replaced = true;
     E.FSelection->DoChange();
     E.NotifyChange();
   }
