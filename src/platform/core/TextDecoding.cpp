@@ -87,11 +87,7 @@ TMixedUtf8 DecodeUtf8(QByteArrayView Bytes) {
 // Code units as they are, lone surrogates too, so that writing gives the same bytes.
 QString DecodeUtf16(QByteArrayView Bytes, bool BigEndian) {
   QString Text(Bytes.size() / 2, Qt::Uninitialized);
-  for (qsizetype I = 0; I < Text.size(); ++I) {
-    const auto First = static_cast<unsigned char>(Bytes[2 * I]);
-    const auto Second = static_cast<unsigned char>(Bytes[2 * I + 1]);
-    Text[I] = QChar(BigEndian ? (First << 8 | Second) : (Second << 8 | First));
-  }
+  for (qsizetype I = 0; I < Text.size(); ++I) Text[I] = QChar(Utf16Unit(Bytes, 2 * I, BigEndian));
   return Text;
 }
 
@@ -105,16 +101,12 @@ TLineBreaks LineBreaksOf(const QString& Text) {
   return Lf ? TLineBreaks::Lf : Cr ? TLineBreaks::Cr : TLineBreaks::CrLf;
 }
 
-bool StartsWith(const QByteArray& Bytes, QByteArrayView Mark) {
-  return Bytes.startsWith(Mark);
-}
-}  // namespace
-
-TDecodedText DecodeTextFile(const QByteArray& Bytes) {
+// The characters, with the encoding and mark they were read by and what could not be read.
+TDecodedText DecodeCharacters(const QByteArray& Bytes) {
   TDecodedText Result;
   TTextFormat& Format = Result.Format;
   qsizetype MarkSize = 0;
-  if (StartsWith(Bytes, "\xFF\xFE") || StartsWith(Bytes, "\xFE\xFF")) {
+  if (Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF")) {
     const bool BigEndian = Bytes[0] == '\xFE';
     Format.Encoding = BigEndian ? TTextEncoding::Utf16BE : TTextEncoding::Utf16LE;
     Format.Mark = true;
@@ -126,7 +118,7 @@ TDecodedText DecodeTextFile(const QByteArray& Bytes) {
                          "was not read.")
               .arg(QString::fromLatin1(Bytes.right(1).toHex().toUpper()));
   } else {
-    Format.Mark = StartsWith(Bytes, "\xEF\xBB\xBF");
+    Format.Mark = Bytes.startsWith("\xEF\xBB\xBF");
     MarkSize = Format.Mark ? 3 : 0;
     TMixedUtf8 Decoded = DecodeUtf8(QByteArrayView(Bytes).sliced(MarkSize));
     Result.Text = std::move(Decoded.Text);
@@ -135,13 +127,25 @@ TDecodedText DecodeTextFile(const QByteArray& Bytes) {
     else
       Format.StrayBytes = Decoded.Stray;
   }
+  return Result;
+}
+}  // namespace
+
+TDecodedText DecodeTextFile(const QByteArray& Bytes) {
+  TDecodedText Result = DecodeCharacters(Bytes);
+  TTextFormat& Format = Result.Format;
   Format.LineBreaks = LineBreaksOf(Result.Text);
   if (Format.NeedsBody()) {
+    const qsizetype MarkSize = !Format.Mark ? 0 : Format.Encoding == TTextEncoding::Utf8 ? 3 : 2;
     // An odd last byte of UTF-16 is no part of the text, so not of the body either.
     Format.Body = Bytes.mid(MarkSize, Result.Unreadable.isEmpty() ? -1 : Bytes.size() - MarkSize - 1);
     Format.BodyText = WithCrLf(Result.Text);
   }
   return Result;
+}
+
+QString DecodeText(const QByteArray& Bytes) {
+  return DecodeCharacters(Bytes).Text;
 }
 
 QString WithCrLf(const QString& Text) {

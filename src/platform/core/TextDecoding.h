@@ -19,6 +19,10 @@ struct TDecodedText {
 };
 
 TDecodedText DecodeTextFile(const QByteArray& Bytes);
+/** The characters of DecodeTextFile alone, for readers that need not know the format: FF FE
+    UTF-16LE, FE FF UTF-16BE, EF BB BF UTF-8 (the mark skipped), else UTF-8 as the ANSI code
+    page with every byte that is not part of valid UTF-8 read as one Windows-1252 character. */
+QString DecodeText(const QByteArray& Bytes);
 /** Text with every line break (CR LF, CR, LF) as CR LF, as an editor stores it. */
 QString WithCrLf(const QString& Text);
 /** The length of the valid UTF-8 sequence at Bytes[At], or 0 when the byte starts none
@@ -26,3 +30,9 @@ QString WithCrLf(const QString& Text);
 int Utf8SequenceLength(QByteArrayView Bytes, qsizetype At);
 /** The Windows-1252 byte of C; -1 when the code page has none. */
 int Windows1252Byte(QChar C);
+/** The UTF-16 code unit in the two bytes at Bytes[At]. */
+inline char16_t Utf16Unit(QByteArrayView Bytes, qsizetype At, bool BigEndian) {
+  const auto First = static_cast<unsigned char>(Bytes[At]);
+  const auto Second = static_cast<unsigned char>(Bytes[At + 1]);
+  return BigEndian ? char16_t(First << 8 | Second) : char16_t(Second << 8 | First);
+}

@@ -42,10 +42,8 @@ class TBodyWalker {
 
  private:
   char16_t At(qsizetype I) const {
-    const auto B = [&](qsizetype J) { return static_cast<unsigned char>(FBody[J]); };
-    if (FEncoding == TTextEncoding::Utf16LE) return char16_t(B(I + 1) << 8 | B(I));
-    if (FEncoding == TTextEncoding::Utf16BE) return char16_t(B(I) << 8 | B(I + 1));
-    return B(I);
+    if (FUnit == 2) return Utf16Unit(FBody, I, FEncoding == TTextEncoding::Utf16BE);
+    return static_cast<unsigned char>(FBody[I]);
   }
   const QByteArray& FBody;
   TTextEncoding FEncoding;
@@ -142,7 +140,7 @@ std::optional<TEncodedText> EncodeTextFile(const QString& Text, const TTextForma
   Result.Bytes = MarkOf(Next) + *Body;
   // Stray bytes and Windows-1252 can meet written bytes and read back as other characters.
   if (Format.NeedsBody() || Format.Encoding == TTextEncoding::Windows1252) {
-    if (WithCrLf(DecodeTextFile(Result.Bytes).Text) != WithCrLf(Text)) return std::nullopt;
+    if (WithCrLf(DecodeText(Result.Bytes)) != WithCrLf(Text)) return std::nullopt;
   }
   if (Next.NeedsBody()) {
     Next.Body = *Body;

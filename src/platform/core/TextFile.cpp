@@ -11,7 +11,6 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileSaving.h"
-#include "platform/core/TextDecoding.h"
 
 namespace {
 QString FullPath(const QString& FileName) {
@@ -31,10 +30,6 @@ EFOpenError TooLarge(const QString& FileName, const QString& Size) {
                          .arg(Size));
 }
 }  // namespace
-
-QString DecodeText(const QByteArray& Bytes) {
-  return DecodeTextFile(Bytes).Text;
-}
 
 QByteArray EncodeAnsi(const QString& Text) {
   QStringEncoder Utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);

@@ -6,14 +6,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/core/TextDecoding.h"  // DecodeText, for readers of bytes of their own
+
 /** The largest file read: positions in a text are 32-bit, and far below that the memory
     of a text store would run out. */
 constexpr qint64 MaxTextFileSize = qint64(1) << 30;
 
-/** FF FE UTF-16LE, FE FF UTF-16BE, EF BB BF UTF-8 (the mark skipped), else UTF-8 as the
-    ANSI code page; a byte that is not part of valid UTF-8 is read as one Windows-1252
-    character, so that none is lost. */
-QString DecodeText(const QByteArray& Bytes);
 /** The text in the ANSI code page without a mark. A text the code page cannot hold (on Linux,
     one with a lone surrogate) comes back as UTF-16LE with its mark instead of losing any. */
 QByteArray EncodeAnsi(const QString& Text);
