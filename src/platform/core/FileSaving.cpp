@@ -214,7 +214,7 @@ void SaveFileBytes(const QString& FileName, const QByteArray& Bytes) {
       if (::access(Target.constData(), W_OK) != 0) Fail();
       Old = Status;
     }
-    const bool Linked = Old && S_ISREG(Old->st_mode) && Old->st_nlink > 1;
+    const bool Linked = Old && Old->st_nlink > 1;
     if (Linked || !ReplaceAtomically(Target, Bytes, Old)) WriteInPlace(Target, Bytes);
   } catch (const TFailure& Failure) {
     throw EFCreateError(FullName, Failure.Text());
