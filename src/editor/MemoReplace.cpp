@@ -6,41 +6,7 @@
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 #include "platform/core/ScopeExit.h"
-
-namespace {
-bool HasOnlyPairedLineBreaks(const QString& Text) {
-  const qsizetype Size = Text.size();
-  for (qsizetype I = 0; I < Size; ++I) {
-    const QChar C = Text[I];
-    if (C == u'\n') return false;
-    if (C == u'\r') {
-      if (I + 1 == Size || Text[I + 1] != u'\n') return false;
-      ++I;
-    }
-  }
-  return true;
-}
-
-// Every CR LF pair stays; every other CR and every other LF becomes a CR LF pair. A text
-// that needs no change is shared, not copied: a loaded file usually needs none.
-QString NormalizeLineBreaks(const QString& Text) {
-  if (HasOnlyPairedLineBreaks(Text)) return Text;
-  QString Result;
-  Result.reserve(Text.size() + Text.size() / 8);
-  for (qsizetype I = 0; I < Text.size(); ++I) {
-    const QChar C = Text[I];
-    if (C == u'\r') {
-      Result.append(u"\r\n");
-      if (I + 1 < Text.size() && Text[I + 1] == u'\n') ++I;
-    } else if (C == u'\n') {
-      Result.append(u"\r\n");
-    } else {
-      Result.append(C);
-    }
-  }
-  return Result;
-}
-}  // namespace
+#include "platform/core/TextDecoding.h"
 
 /** The replacement's steps, each a small member so the order reads from one place. */
 class TMemoReplacement {
@@ -61,7 +27,7 @@ class TMemoReplacement {
     E.FSelection->ReleaseOldSel();
     KeepLineBreaksWhole();
     P = Range.RStart();
-    N = NormalizeLineBreaks(NewText);
+    N = WithCrLf(NewText);
     E.FText.CheckReplace(Range.RLength(), N.size());
     n = static_cast<int>(N.size());
     if (!E.FInUndo) RecordUndo();

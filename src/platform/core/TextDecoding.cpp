@@ -148,9 +148,27 @@ QString DecodeText(const QByteArray& Bytes) {
   return DecodeCharacters(Bytes).Text;
 }
 
+namespace {
+bool HasOnlyPairedLineBreaks(const QString& Text) {
+  const qsizetype Size = Text.size();
+  for (qsizetype I = 0; I < Size; ++I) {
+    const QChar C = Text[I];
+    if (C == u'\n') return false;
+    if (C == u'\r') {
+      if (I + 1 == Size || Text[I + 1] != u'\n') return false;
+      ++I;
+    }
+  }
+  return true;
+}
+}  // namespace
+
+// A text that needs no change is shared, not copied: a loaded file or a typed character
+// usually needs none.
 QString WithCrLf(const QString& Text) {
+  if (HasOnlyPairedLineBreaks(Text)) return Text;
   QString Result;
-  Result.reserve(Text.size());
+  Result.reserve(Text.size() + Text.size() / 8);
   for (qsizetype I = 0; I < Text.size(); ++I) {
     const QChar C = Text[I];
     if (C == u'\r' || C == u'\n') {

@@ -41,6 +41,20 @@ TMouseButton ButtonOf(Qt::MouseButton Button) {
   if (Button == Qt::MiddleButton) return TMouseButton::mbMiddle;
   return TMouseButton::mbLeft;
 }
+
+// An event that raised an error counts as handled, so that it goes to no other widget.
+bool DeliverEvent(QEvent* Event, const std::function<bool()>& Deliver) {
+  bool Handled = true;
+  const auto Run = [&] {
+    Handled = Deliver();
+    return true;
+  };
+  if (Event->type() == QEvent::Paint)
+    DeliverShowingErrorsLater(Run);
+  else
+    DeliverShowingErrors(Run);
+  return Handled;
+}
 }  // namespace
 
 TQtControlHost::TQtControlHost(TCustomControl* Control, QWidget* Parent)
@@ -344,19 +358,6 @@ bool TQtControlHost::event(QEvent* Event) {
 
 bool TQtControlHost::viewportEvent(QEvent* Event) {
   return DeliverEvent(Event, [&] { return QAbstractScrollArea::viewportEvent(Event); });
-}
-
-bool TQtControlHost::DeliverEvent(QEvent* Event, const std::function<bool()>& Deliver) {
-  bool Handled = true;
-  const auto Run = [&] {
-    Handled = Deliver();
-    return true;
-  };
-  if (Event->type() == QEvent::Paint)
-    DeliverShowingErrorsLater(Run);
-  else
-    DeliverShowingErrors(Run);
-  return Handled;
 }
 
 bool TQtControlHost::HostEvent(QEvent* Event) {

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QRect>
 #include <QTimer>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -74,7 +73,6 @@ class TQtControlHost : public QAbstractScrollArea, public TWindowHost {
   void scrollContentsBy(int, int) override {}
 
  private:
-  static bool DeliverEvent(QEvent* Event, const std::function<bool()>& Deliver);
   bool HostEvent(QEvent* Event);
   void ResizeImage();
   void ScrollBarAction(TScrollBarKind Bar, int Action);
