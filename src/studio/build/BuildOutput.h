@@ -28,7 +28,6 @@ class TBuildOutput : public QObject {
 
   TOutputPanel* Panel() const { return FPanel; }
   QDockWidget* Dock() const { return FDock; }
-  QAction* StopAction() const { return FStop; }
   TBuildProcess* Process() const { return FProcess; }
   bool Running() const { return FProcess->Running(); }
 

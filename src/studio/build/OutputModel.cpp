@@ -151,13 +151,6 @@ int TOutputModel::Message(int Row) const {
   return L ? L->Message : -1;
 }
 
-QString TOutputModel::AllText() const {
-  QStringList Lines;
-  for (int Row = 0; Row < FShownRows; ++Row)
-    Lines << Text(Row);
-  return Lines.join(u'\n');
-}
-
 int TOutputModel::rowCount(const QModelIndex& Parent) const {
   return Parent.isValid() ? 0 : FShownRows;
 }
@@ -177,10 +170,6 @@ QVariant TOutputModel::data(const QModelIndex& Index, int Role) const {
         return Bold;
       }
       return QVariant();
-    case KindRole:
-      return static_cast<int>(Kind(Row));
-    case MessageRole:
-      return Message(Row);
     default:
       return QVariant();
   }

@@ -13,11 +13,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <csignal>
+#include <algorithm>
 #include <cstring>
 
 #include "platform/core/Exceptions.h"
@@ -125,9 +124,8 @@ void TOutputPanel::Begin(const QString& CommandLine, const QString& Folder, bool
   FParser.emplace(Folder);
   FMessages.clear();
   FMessageLines.clear();
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   FCurrent = -1;
-  FErrors = FWarnings = 0;
   FRun = Run;
   FSent.clear();
   FStopButton->setEnabled(true);
@@ -158,13 +156,10 @@ void TOutputPanel::AddLine(TOutputChannel Channel, const QString& Text) {
   if (FParser && static_cast<int>(FMessages.size()) < MaxMessages) {
     if (std::optional<TBuildMessage> Message = FParser->Parse(Text)) {
       Index = static_cast<int>(FMessages.size());
-      if (Message->Kind == TRowMarkKind::Error) {
-        ++FErrors;
+      if (Message->Kind == TRowMarkKind::Error)
         Kind = TOutputKind::ErrorOutput;
-      } else if (Message->Kind == TRowMarkKind::Warning) {
-        ++FWarnings;
+      else if (Message->Kind == TRowMarkKind::Warning)
         Kind = TOutputKind::Warning;
-      }
       FMessages.push_back(std::move(*Message));
     }
   }
@@ -193,7 +188,7 @@ void TOutputPanel::SetOpenLine(TOutputChannel Channel, const QString& Text) {
 
 void TOutputPanel::AddDropped(qint64 Lines) {
   // Shown with the lines the panel let go of.
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   FModel->AddDropped(Lines);
 }
 
@@ -206,13 +201,14 @@ void TOutputPanel::Commit() {
 void TOutputPanel::Finish(const TBuildEnd& End) {
   FStopButton->setEnabled(false);
   SetInputOpen(false);
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   const QString What = FRun ? QStringLiteral("Build & Run") : QStringLiteral("Build");
   if (!End.Started) {
     Commit();
     return;
   }
-  const QString Counts = Counted(FErrors, "error") + QStringLiteral(", ") + Counted(FWarnings, "warning");
+  const QString Counts = Counted(CountOf(TRowMarkKind::Error), "error") + QStringLiteral(", ") +
+                         Counted(CountOf(TRowMarkKind::Warning), "warning");
   const QString Time = QStringLiteral("%1 s").arg(End.ElapsedMs / 1000.0, 0, 'f', 1);
   QString Summary;
   if (End.Stopped)
@@ -227,6 +223,11 @@ void TOutputPanel::Finish(const TBuildEnd& End) {
   FModel->Append(Summary, TOutputKind::Summary);
   Commit();
   FView->scrollToBottom();
+}
+
+int TOutputPanel::CountOf(TRowMarkKind Kind) const {
+  return static_cast<int>(std::count_if(FMessages.begin(), FMessages.end(),
+                                        [Kind](const TBuildMessage& M) { return M.Kind == Kind; }));
 }
 
 void TOutputPanel::SendInput(const QString& Text) {
@@ -258,7 +259,6 @@ void TOutputPanel::LoadPresets(const QString& ProjectFile) {
     FillPresetBox(QString());
     return;
   }
-  FPresetsError.clear();
   try {
     FPresets.Load(TInputPresets::FileOf(ProjectFile));
   } catch (const Exception& Error) {
