@@ -62,12 +62,13 @@ qint64 TOutputModel::Append(const QString& Text, TOutputKind Kind, int Message) 
   return FNextSerial++;
 }
 
-void TOutputModel::Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message) {
-  if (Serial < FFirstSerial || Serial >= FNextSerial) return;
+bool TOutputModel::Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message) {
+  if (Serial < FFirstSerial || Serial >= FNextSerial) return false;
   TLine& Line = FBody[static_cast<std::size_t>(Serial - FFirstSerial)];
   Line = TLine{Text, Kind, Message};
   FChangedFirst = FChangedFirst < 0 ? Serial : std::min(FChangedFirst, Serial);
   FChangedLast = std::max(FChangedLast, Serial);
+  return true;
 }
 
 void TOutputModel::Commit() {

@@ -36,8 +36,8 @@ class TOutputModel : public QAbstractListModel {
 
   /** Adds a line; answers its serial number, which never changes. */
   qint64 Append(const QString& Text, TOutputKind Kind, int Message = -1);
-  /** Changes the line of that serial number, if it is still kept. */
-  void Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message = -1);
+  /** Changes the line of that serial number; false when it is no longer kept. */
+  bool Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message = -1);
   /** Shows the changes since the last Commit to the views. */
   void Commit();
   /** Counts lines that were let go of before they reached the panel. */

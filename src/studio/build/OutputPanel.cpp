@@ -163,12 +163,10 @@ void TOutputPanel::AddLine(TOutputChannel Channel, const QString& Text) {
       FMessages.push_back(std::move(*Message));
     }
   }
+  // The unfinished line's row may have been let go of while the other channel flooded.
   qint64& Open = FOpenRows[static_cast<int>(Channel)];
-  qint64 Serial = Open;
-  if (Open >= 0)
-    FModel->Replace(Open, Text, Kind, Index);
-  else
-    Serial = FModel->Append(Text, Kind, Index);
+  const qint64 Serial =
+      Open >= 0 && FModel->Replace(Open, Text, Kind, Index) ? Open : FModel->Append(Text, Kind, Index);
   Open = -1;
   if (Index >= 0) {
     FMessageLines.push_back(Serial);
@@ -180,10 +178,8 @@ void TOutputPanel::SetOpenLine(TOutputChannel Channel, const QString& Text) {
   qint64& Open = FOpenRows[static_cast<int>(Channel)];
   const TOutputKind Kind =
       Channel == TOutputChannel::Error ? TOutputKind::ErrorOutput : TOutputKind::Output;
-  if (Open >= 0)
-    FModel->Replace(Open, Text, Kind);
-  else if (!Text.isEmpty())
-    Open = FModel->Append(Text, Kind);
+  if (Open >= 0 && FModel->Replace(Open, Text, Kind)) return;
+  Open = Text.isEmpty() ? -1 : FModel->Append(Text, Kind);
 }
 
 void TOutputPanel::AddDropped(qint64 Lines) {
