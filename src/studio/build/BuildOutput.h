@@ -66,6 +66,5 @@ class TBuildOutput : public QObject {
   std::optional<std::pair<TCompilerCommand, bool>> FPending;
   std::vector<TMarkRef> FMarks;  ///< per message
   int FBuild = 0;                ///< serial number of the build whose marks are shown
-  QString FPresetsProject;
-  bool FPresetsLoaded = false;
+  QString FPresetsProject;  ///< the project whose presets the panel shows; a new panel shows none
 };

@@ -84,7 +84,6 @@ class TBuildProcess : public QObject {
   qsizetype FFrontOffset = 0;
   TOutputDecoder FOutput;
   TOutputDecoder FErrors;
-  bool FOpenChanged[2] = {false, false};
   qint64 FGroup = 0;
   bool FRunning = false;
   bool FExited = false;
