@@ -37,10 +37,10 @@ void TMainFRM::StartCompiler(bool Run) {
     return;
   }
   const QString MainEntry = curFileList->Strings(0);
-  if (!FileExists(ResolvePath(MainEntry))) {
-    FBuildOutput->Note(QStringLiteral("Nothing to build: the main file \"%1\" does not exist.")
-                           .arg(ResolvePath(MainEntry)),
-                       TOutputKind::Failure);
+  if (const QString MainFile = ResolvePath(MainEntry); !FileExists(MainFile)) {
+    FBuildOutput->Note(
+        QStringLiteral("Nothing to build: the main file \"%1\" does not exist.").arg(MainFile),
+        TOutputKind::Failure);
     return;
   }
   const QString Arguments = UserSettings()->value(SettingsKey::CompilerArguments).toString();

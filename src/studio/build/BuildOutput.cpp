@@ -110,8 +110,7 @@ void TBuildOutput::Note(const QString& Text, TOutputKind Kind) {
 }
 
 void TBuildOutput::RefreshPresets() {
-  if (FPresetsLoaded && FPresetsProject == FForm->projectFilePath) return;
-  FPresetsLoaded = true;
+  if (FPresetsProject == FForm->projectFilePath) return;
   FPresetsProject = FForm->projectFilePath;
   FPanel->LoadPresets(FForm->projectFilePath);
 }

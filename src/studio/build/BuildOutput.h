@@ -28,7 +28,6 @@ class TBuildOutput : public QObject {
 
   TOutputPanel* Panel() const { return FPanel; }
   QDockWidget* Dock() const { return FDock; }
-  QAction* StopAction() const { return FStop; }
   TBuildProcess* Process() const { return FProcess; }
   bool Running() const { return FProcess->Running(); }
 
@@ -67,6 +66,5 @@ class TBuildOutput : public QObject {
   std::optional<std::pair<TCompilerCommand, bool>> FPending;
   std::vector<TMarkRef> FMarks;  ///< per message
   int FBuild = 0;                ///< serial number of the build whose marks are shown
-  QString FPresetsProject;
-  bool FPresetsLoaded = false;
+  QString FPresetsProject;  ///< the project whose presets the panel shows; a new panel shows none
 };

@@ -166,13 +166,14 @@ void TBuildProcess::ProcessSlice() {
   QElapsedTimer Clock;
   Clock.start();
   QStringList Lines;
+  bool Fed[2] = {false, false};  // the channels whose unfinished line may have changed
   while (!FQueue.empty() && Clock.elapsed() < SliceMs) {
     TChunk& Front = FQueue.front();
     const qsizetype Size = std::min(PieceBytes, Front.Bytes.size() - FFrontOffset);
     Lines.clear();
     TOutputDecoder& D = Decoder(Front.Channel);
     D.Feed(QByteArrayView(Front.Bytes).sliced(FFrontOffset, Size), Lines);
-    FOpenChanged[static_cast<int>(Front.Channel)] = true;
+    Fed[static_cast<int>(Front.Channel)] = true;
     const TOutputChannel Channel = Front.Channel;
     FFrontOffset += Size;
     FQueuedBytes -= Size;
@@ -182,11 +183,8 @@ void TBuildProcess::ProcessSlice() {
     }
     if (!Lines.isEmpty() && OnLines) OnLines(Channel, Lines);
   }
-  for (TOutputChannel Channel : {TOutputChannel::Output, TOutputChannel::Error}) {
-    bool& Changed = FOpenChanged[static_cast<int>(Channel)];
-    if (Changed && OnOpenLine) OnOpenLine(Channel, Decoder(Channel).OpenLine());
-    Changed = false;
-  }
+  for (TOutputChannel Channel : {TOutputChannel::Output, TOutputChannel::Error})
+    if (Fed[static_cast<int>(Channel)] && OnOpenLine) OnOpenLine(Channel, Decoder(Channel).OpenLine());
   if (!FQueue.empty()) ScheduleSlice();
   else if (FExited && FRunning) Finish();
   if (OnSliceDone) OnSliceDone();

@@ -47,7 +47,6 @@ class TBuildProcess : public QObject {
   /** Forgets the unfinished lines shown so far (input was echoed after them). */
   void ForgetOpenLines();
   bool InputOpen() const { return FInputOpen; }
-  qint64 ProcessId() const { return FProcess.processId(); }
 
   /** Complete lines of a channel, in order. */
   std::function<void(TOutputChannel, const QStringList&)> OnLines;
@@ -85,7 +84,6 @@ class TBuildProcess : public QObject {
   qsizetype FFrontOffset = 0;
   TOutputDecoder FOutput;
   TOutputDecoder FErrors;
-  bool FOpenChanged[2] = {false, false};
   qint64 FGroup = 0;
   bool FRunning = false;
   bool FExited = false;

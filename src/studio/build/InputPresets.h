@@ -24,7 +24,6 @@ class TInputPresets {
   /** Writes the presets back, replacing the file only when the new one is complete. */
   void Save() const;
   bool Writable() const { return FWritable; }
-  const QString& FileName() const { return FFileName; }
 
   const std::vector<TInputPreset>& Items() const { return FItems; }
   /** Adds or replaces the preset of that name. */

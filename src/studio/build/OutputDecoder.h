@@ -17,14 +17,12 @@ class TOutputDecoder {
   void Feed(QByteArrayView Bytes, QStringList& Lines);
   /** The line still open (no line break yet), decoded; empty when none. */
   QString OpenLine() const;
-  bool HasOpenLine() const { return !FLine.isEmpty(); }
   /** Ends the open line, as the stream's end does; false when there is none. */
   bool Close(QString& Line);
 
+ private:
   /** One line's bytes as text. */
   static QString DecodeLine(const QByteArray& Bytes);
-
- private:
   void CompleteLine(QStringList& Lines);
 
   QByteArray FLine;

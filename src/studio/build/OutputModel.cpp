@@ -62,12 +62,13 @@ qint64 TOutputModel::Append(const QString& Text, TOutputKind Kind, int Message) 
   return FNextSerial++;
 }
 
-void TOutputModel::Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message) {
-  if (Serial < FFirstSerial || Serial >= FNextSerial) return;
+bool TOutputModel::Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message) {
+  if (Serial < FFirstSerial || Serial >= FNextSerial) return false;
   TLine& Line = FBody[static_cast<std::size_t>(Serial - FFirstSerial)];
   Line = TLine{Text, Kind, Message};
   FChangedFirst = FChangedFirst < 0 ? Serial : std::min(FChangedFirst, Serial);
   FChangedLast = std::max(FChangedLast, Serial);
+  return true;
 }
 
 void TOutputModel::Commit() {
@@ -151,13 +152,6 @@ int TOutputModel::Message(int Row) const {
   return L ? L->Message : -1;
 }
 
-QString TOutputModel::AllText() const {
-  QStringList Lines;
-  for (int Row = 0; Row < FShownRows; ++Row)
-    Lines << Text(Row);
-  return Lines.join(u'\n');
-}
-
 int TOutputModel::rowCount(const QModelIndex& Parent) const {
   return Parent.isValid() ? 0 : FShownRows;
 }
@@ -177,10 +171,6 @@ QVariant TOutputModel::data(const QModelIndex& Index, int Role) const {
         return Bold;
       }
       return QVariant();
-    case KindRole:
-      return static_cast<int>(Kind(Row));
-    case MessageRole:
-      return Message(Row);
     default:
       return QVariant();
   }

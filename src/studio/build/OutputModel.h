@@ -23,9 +23,6 @@ enum class TOutputKind {
 class TOutputModel : public QAbstractListModel {
  public:
   static constexpr int DefaultMaxLines = 100000;
-  /** The role of a row's TOutputKind, and of its message index (-1 for none). */
-  static constexpr int KindRole = Qt::UserRole;
-  static constexpr int MessageRole = Qt::UserRole + 1;
 
   explicit TOutputModel(QObject* Parent = nullptr);
 
@@ -39,8 +36,8 @@ class TOutputModel : public QAbstractListModel {
 
   /** Adds a line; answers its serial number, which never changes. */
   qint64 Append(const QString& Text, TOutputKind Kind, int Message = -1);
-  /** Changes the line of that serial number, if it is still kept. */
-  void Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message = -1);
+  /** Changes the line of that serial number; false when it is no longer kept. */
+  bool Replace(qint64 Serial, const QString& Text, TOutputKind Kind, int Message = -1);
   /** Shows the changes since the last Commit to the views. */
   void Commit();
   /** Counts lines that were let go of before they reached the panel. */
@@ -48,12 +45,9 @@ class TOutputModel : public QAbstractListModel {
 
   /** The row of a serial number, or -1 when the line is no longer kept (or not shown yet). */
   int RowOf(qint64 Serial) const;
-  qint64 Dropped() const { return FDropped; }
   QString Text(int Row) const;
   TOutputKind Kind(int Row) const;
   int Message(int Row) const;
-  /** Every row's text, one a line. */
-  QString AllText() const;
 
   int rowCount(const QModelIndex& Parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& Index, int Role) const override;

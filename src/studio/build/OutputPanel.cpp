@@ -13,11 +13,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <csignal>
+#include <algorithm>
 #include <cstring>
 
 #include "platform/core/Exceptions.h"
@@ -125,9 +124,8 @@ void TOutputPanel::Begin(const QString& CommandLine, const QString& Folder, bool
   FParser.emplace(Folder);
   FMessages.clear();
   FMessageLines.clear();
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   FCurrent = -1;
-  FErrors = FWarnings = 0;
   FRun = Run;
   FSent.clear();
   FStopButton->setEnabled(true);
@@ -158,22 +156,17 @@ void TOutputPanel::AddLine(TOutputChannel Channel, const QString& Text) {
   if (FParser && static_cast<int>(FMessages.size()) < MaxMessages) {
     if (std::optional<TBuildMessage> Message = FParser->Parse(Text)) {
       Index = static_cast<int>(FMessages.size());
-      if (Message->Kind == TRowMarkKind::Error) {
-        ++FErrors;
+      if (Message->Kind == TRowMarkKind::Error)
         Kind = TOutputKind::ErrorOutput;
-      } else if (Message->Kind == TRowMarkKind::Warning) {
-        ++FWarnings;
+      else if (Message->Kind == TRowMarkKind::Warning)
         Kind = TOutputKind::Warning;
-      }
       FMessages.push_back(std::move(*Message));
     }
   }
+  // The unfinished line's row may have been let go of while the other channel flooded.
   qint64& Open = FOpenRows[static_cast<int>(Channel)];
-  qint64 Serial = Open;
-  if (Open >= 0)
-    FModel->Replace(Open, Text, Kind, Index);
-  else
-    Serial = FModel->Append(Text, Kind, Index);
+  const qint64 Serial =
+      Open >= 0 && FModel->Replace(Open, Text, Kind, Index) ? Open : FModel->Append(Text, Kind, Index);
   Open = -1;
   if (Index >= 0) {
     FMessageLines.push_back(Serial);
@@ -185,15 +178,13 @@ void TOutputPanel::SetOpenLine(TOutputChannel Channel, const QString& Text) {
   qint64& Open = FOpenRows[static_cast<int>(Channel)];
   const TOutputKind Kind =
       Channel == TOutputChannel::Error ? TOutputKind::ErrorOutput : TOutputKind::Output;
-  if (Open >= 0)
-    FModel->Replace(Open, Text, Kind);
-  else if (!Text.isEmpty())
-    Open = FModel->Append(Text, Kind);
+  if (Open >= 0 && FModel->Replace(Open, Text, Kind)) return;
+  Open = Text.isEmpty() ? -1 : FModel->Append(Text, Kind);
 }
 
 void TOutputPanel::AddDropped(qint64 Lines) {
   // Shown with the lines the panel let go of.
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   FModel->AddDropped(Lines);
 }
 
@@ -206,13 +197,14 @@ void TOutputPanel::Commit() {
 void TOutputPanel::Finish(const TBuildEnd& End) {
   FStopButton->setEnabled(false);
   SetInputOpen(false);
-  FOpenRows[0] = FOpenRows[1] = -1;
+  EndOpenLines();
   const QString What = FRun ? QStringLiteral("Build & Run") : QStringLiteral("Build");
   if (!End.Started) {
     Commit();
     return;
   }
-  const QString Counts = Counted(FErrors, "error") + QStringLiteral(", ") + Counted(FWarnings, "warning");
+  const QString Counts = Counted(CountOf(TRowMarkKind::Error), "error") + QStringLiteral(", ") +
+                         Counted(CountOf(TRowMarkKind::Warning), "warning");
   const QString Time = QStringLiteral("%1 s").arg(End.ElapsedMs / 1000.0, 0, 'f', 1);
   QString Summary;
   if (End.Stopped)
@@ -227,6 +219,11 @@ void TOutputPanel::Finish(const TBuildEnd& End) {
   FModel->Append(Summary, TOutputKind::Summary);
   Commit();
   FView->scrollToBottom();
+}
+
+int TOutputPanel::CountOf(TRowMarkKind Kind) const {
+  return static_cast<int>(std::count_if(FMessages.begin(), FMessages.end(),
+                                        [Kind](const TBuildMessage& M) { return M.Kind == Kind; }));
 }
 
 void TOutputPanel::SendInput(const QString& Text) {
@@ -258,7 +255,6 @@ void TOutputPanel::LoadPresets(const QString& ProjectFile) {
     FillPresetBox(QString());
     return;
   }
-  FPresetsError.clear();
   try {
     FPresets.Load(TInputPresets::FileOf(ProjectFile));
   } catch (const Exception& Error) {

@@ -6,7 +6,6 @@
 
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -48,8 +47,6 @@ class TOutputPanel : public QWidget, public TResultList {
 
   /** Sends Text and a line break to the running program and shows it as input. */
   void SendInput(const QString& Text);
-  /** Input lines sent in this run, each ending with a line break. */
-  const QString& SentInput() const { return FSent; }
   /** Enables the input line while the program can read it. */
   void SetInputOpen(bool Open);
 
@@ -65,9 +62,6 @@ class TOutputPanel : public QWidget, public TResultList {
 
   const std::vector<TBuildMessage>& Messages() const { return FMessages; }
   int CurrentMessage() const { return FCurrent; }
-  /** Errors and warnings so far. */
-  int Errors() const { return FErrors; }
-  int Warnings() const { return FWarnings; }
   /** Goes to message Index: selects its line and asks for its place to be shown. */
   void GoToMessage(int Index);
   bool GoToResult(int Step) override;
@@ -90,6 +84,8 @@ class TOutputPanel : public QWidget, public TResultList {
   void AddLine(TOutputChannel Channel, const QString& Text);
   void ActivateRow(int Row);
   void CopySelection();
+  /** Messages of that kind so far. */
+  int CountOf(TRowMarkKind Kind) const;
   void EndOpenLines();
   void FillPresetBox(const QString& Chosen);
   void ShowPresetError(const QString& Text);
@@ -110,8 +106,6 @@ class TOutputPanel : public QWidget, public TResultList {
   std::vector<qint64> FMessageLines;  ///< the serial number of each message's line
   qint64 FOpenRows[2] = {-1, -1};     ///< each channel's unfinished line, if shown
   int FCurrent = -1;
-  int FErrors = 0;
-  int FWarnings = 0;
   bool FRun = false;
   QString FSent;
   TInputPresets FPresets;

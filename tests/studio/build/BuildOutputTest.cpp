@@ -155,6 +155,20 @@ TEST(BuildOutput, AMillionLinesKeepTheLastHundredThousand) {
   EXPECT_TRUE(S.LastLine().startsWith("Build finished with 0 errors, 0 warnings in"));
 }
 
+// The unfinished line's row goes with the older lines while the other channel floods; the
+// line still arrives whole when it ends.
+TEST(BuildOutput, AnUnfinishedLineOutlivesItsTrimmedRow) {
+  BuildFixture S;
+  S.Compiler("printf 'prompt'\nsleep 0.3\nseq 1 20 >&2\nsleep 0.3\necho ' answered'\n");
+  S.Project();
+  S.Panel().Model()->SetMaxLines(5);
+  S.Build();
+  const QStringList Lines = S.Lines();
+  const int Answered = static_cast<int>(Lines.indexOf("prompt answered"));
+  ASSERT_GT(Answered, 0) << Lines.join('\n').toStdString();
+  EXPECT_EQ(Lines[Answered - 1], "20");
+}
+
 TEST(BuildOutput, ACrashIsNamed) {
   BuildFixture S;
   S.Compiler("echo before\nkill -SEGV $$\n");
