@@ -1,16 +1,12 @@
 // Find, replace and count in an editor window's editor, through the store read in place.
 #include <gtest/gtest.h>
 
-#include "../StudioFixture.h"
+#include "EditorWindowFixture.h"
 #include "editor/SelectionRange.h"
 #include "studio/search/EditorSearch.h"
 
 namespace {
-struct SearchFixture : StudioFixture {
-  TSourceEdit& Open(const QByteArray& Text) {
-    Form.OpenPaths({Write("a.yor", Text)});
-    return *Form.ActiveCodeForm()->tbCode;
-  }
+struct SearchFixture : EditorWindowFixture {
   static QString Selected(TSourceEdit& E) { return E.TextRange(E.Selection()->RStart(), E.SelLength()); }
 };
 }  // namespace
