@@ -60,7 +60,7 @@ class TSearchPattern {
 
  private:
   static QString Borrowed(QStringView Text);
-  TSearchMatch MatchAt(QStringView Text, qsizetype From, bool KnownValid = false) const;
+  TSearchMatch MatchAt(QStringView Text, qsizetype From, bool KnownValid) const;
   bool IsWholeWord(QStringView Text, const TSearchMatch& Match) const;
 
   TSearchOptions FOptions;
