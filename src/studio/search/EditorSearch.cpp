@@ -54,7 +54,8 @@ TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Patter
   if (!Pattern.IsValid() || Editor.ReadOnly()) return {};
   TSelectionRange& Sel = *Editor.Selection();
   const QStringView Text = Editor.ContiguousText();
-  const TSearchMatch M = Pattern.FindForward(Text, Sel.RStart() - 1);
+  // Only the selection's place is tried: the search for the next match follows anyway.
+  const TSearchMatch M = Pattern.MatchStartingAt(Text, Sel.RStart() - 1);
   if (M.Found() && M.Start == Sel.RStart() - 1 && M.Length == Sel.RLength()) {
     const QString New = Pattern.Replacement(Text, M, Template);
     Sel.SetText(New);

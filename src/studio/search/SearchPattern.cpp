@@ -112,6 +112,16 @@ TSearchMatch TSearchPattern::FindForward(QStringView Text, qsizetype From) const
   return First;
 }
 
+TSearchMatch TSearchPattern::MatchStartingAt(QStringView Text, qsizetype Pos) const {
+  if (!FValid || Pos < 0 || Pos > Text.size()) return {};
+  const QRegularExpressionMatch M = FExpression.match(
+      Borrowed(Text), Pos, QRegularExpression::NormalMatch,
+      QRegularExpression::AnchorAtOffsetMatchOption);
+  if (!M.hasMatch()) return {};
+  const TSearchMatch Match{M.capturedStart(), M.capturedLength()};
+  return !FOptions.WholeWord || IsWholeWord(Text, Match) ? Match : TSearchMatch();
+}
+
 TSearchMatch TSearchPattern::FindBackward(QStringView Text, qsizetype Before) const {
   if (!FValid) return {};
   Before = std::min(Before, Text.size() + 1);

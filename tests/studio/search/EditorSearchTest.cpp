@@ -74,6 +74,12 @@ TEST(EditorSearch, ReplacementThatContainsThePattern) {
   EXPECT_EQ(E.Text(), "ax ax ax\r\nax");
   EXPECT_EQ(E.SelStart(), 6);
   EXPECT_EQ(SearchFixture::Selected(E), "ax");
+  // A selection that is not a match is left as it is; the next match is selected.
+  E.SetSelStart(1);
+  E.SetSelLength(3);
+  ReplaceInEditor(E, Ax, QStringLiteral("zz"));
+  EXPECT_EQ(E.Text(), "ax ax ax\r\nax");
+  EXPECT_EQ(E.SelStart(), 6);
 }
 
 TEST(EditorSearch, ReplaceAcrossLineBreaks) {
