@@ -1,6 +1,7 @@
 /** @file SearchBench.cpp
  ** Search on large texts, our editor beside QScintilla in one run: Find Next across a
- ** 50 MiB text with the match near its end, counting a frequent word there, Replace All of
+ ** 50 MiB text with the match near its end (also as a whole word, passing over every
+ ** "eax" on the way), counting a frequent word there, Replace All of
  ** about 100,000 matches in 10 MiB and its undo, and Find in Files over 1,000 files
  ** (100 MiB) with the longest stall of the user-interface thread. Each figure is the
  ** median of several runs with the fastest and slowest beside it. **/
@@ -91,24 +92,31 @@ long ScintillaSearch(QsciScintilla& Sci, const QByteArray& Word, int Flags, long
 
 void FindNextAndCount(qint64 Mib) {
   QString Text = GenerateYorelSource(Mib * MiB, 7);
-  Text.insert(Text.size() - Text.size() / 50, QStringLiteral(" zzneedle "));
+  Text.insert(Text.size() - Text.size() / 50, QStringLiteral(" zzneedle ax "));
   TMemoComponent Editor;
   Editor.SetText(Text);
   const TSearchPattern Needle({QStringLiteral("zzneedle")});
   const TStats FindOurs = Measure(Runs, [&] { Editor.SetSelStart(0); },
                                   [&] { FindInEditor(Editor, Needle, true); });
+  // Whole word: every "eax" on the way is a match passed over.
+  const TSearchPattern WholeAx({QStringLiteral("ax"), true, true, false});
+  const TStats WordOurs = Measure(Runs, [&] { Editor.SetSelStart(0); },
+                                  [&] { FindInEditor(Editor, WholeAx, true); });
   const TSearchPattern Frequent({QStringLiteral("mov")});
   qsizetype OurCount = 0;
   const TStats CountOurs =
       Measure(Runs, nullptr, [&] { OurCount = Frequent.CountMatches(Editor.ContiguousText()); });
   std::printf("text: %lld MiB; \"mov\" found %lld times by us\n", static_cast<long long>(Mib),
               static_cast<long long>(OurCount));
-  std::optional<TStats> FindPeer, CountPeer;
+  std::optional<TStats> FindPeer, WordPeer, CountPeer;
 #ifdef YOREL_BENCH_SCINTILLA
   QsciScintilla Sci;
   Sci.setText(Text);
   FindPeer = Measure(Runs, [&] { Sci.setCursorPosition(0, 0); }, [&] {
     Sci.findFirst(QStringLiteral("zzneedle"), false, false, false, false, true, 0, 0, true);
+  });
+  WordPeer = Measure(Runs, [&] { Sci.setCursorPosition(0, 0); }, [&] {
+    Sci.findFirst(QStringLiteral("ax"), false, true, true, false, true, 0, 0, true);
   });
   long PeerCount = 0;
   CountPeer = Measure(Runs, nullptr, [&] {
@@ -123,6 +131,7 @@ void FindNextAndCount(qint64 Mib) {
   std::printf("\"mov\" found %ld times by scintilla\n", PeerCount);
 #endif
   Report("find_next_near_end", FindOurs, FindPeer);
+  Report("find_next_whole_word", WordOurs, WordPeer);
   Report("count_frequent_word", CountOurs, CountPeer);
 }
 

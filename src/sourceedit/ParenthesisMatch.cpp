@@ -50,7 +50,12 @@ TParenthesisHighlighter::~TParenthesisHighlighter() {
 }
 
 void TParenthesisHighlighter::Update() {
-  const TParenthesisPair New = FindParenthesisPair(FEditor, FEditor.Selection()->CursorPos());
+  const int Caret = FEditor.Selection()->CursorPos();
+  // An edit tells both of its events: the chain is walked once for them.
+  if (Caret == FCaret && FEditor.EditCount() == FEditCount) return;
+  FCaret = Caret;
+  FEditCount = FEditor.EditCount();
+  const TParenthesisPair New = FindParenthesisPair(FEditor, Caret);
   if (New == FPair) return;
   const TParenthesisPair Old = FPair;
   FPair = New;

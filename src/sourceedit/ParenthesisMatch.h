@@ -24,7 +24,8 @@ class TParenthesisHighlighter : public TBackgroundLayer {
   explicit TParenthesisHighlighter(TSourceEdit& Editor);
   ~TParenthesisHighlighter() override;
 
-  /** Finds the pair at the caret again and redraws what changed. */
+  /** Finds the pair at the caret again, when the caret or the text moved since, and
+      redraws what changed. */
   void Update();
   const TParenthesisPair& Pair() const { return FPair; }
   /** Moves the caret to the partner, on the same side of it as it stood of the
@@ -41,4 +42,7 @@ class TParenthesisHighlighter : public TBackgroundLayer {
 
   TSourceEdit& FEditor;
   TParenthesisPair FPair;
+  // Where FPair was found: the caret and the text's edit count.
+  int FCaret = 0;
+  int FEditCount = -1;
 };

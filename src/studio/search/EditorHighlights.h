@@ -5,7 +5,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 
 #include "platform/core/Object.h"
 #include "sourceedit/ParenthesisMatch.h"

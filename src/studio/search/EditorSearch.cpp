@@ -8,6 +8,7 @@
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
+#include "platform/core/ScopeExit.h"
 
 void SelectInEditor(TMemoComponent& Editor, int Start, int Length) {
   TMCRange Match;
@@ -54,7 +55,8 @@ TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Patter
   if (!Pattern.IsValid() || Editor.ReadOnly()) return {};
   TSelectionRange& Sel = *Editor.Selection();
   const QStringView Text = Editor.ContiguousText();
-  const TSearchMatch M = Pattern.FindForward(Text, Sel.RStart() - 1);
+  // Only the selection's place is tried: the search for the next match follows anyway.
+  const TSearchMatch M = Pattern.MatchStartingAt(Text, Sel.RStart() - 1);
   if (M.Found() && M.Start == Sel.RStart() - 1 && M.Length == Sel.RLength()) {
     const QString New = Pattern.Replacement(Text, M, Template);
     Sel.SetText(New);
@@ -68,53 +70,62 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
                        const QString& Template) {
   if (!Pattern.IsValid() || Editor.ReadOnly()) return 0;
   struct TEdit {
-    int Start;
-    int Length;
+    TSearchMatch Match;
     QString Text;
   };
   std::vector<TEdit> Edits;
   const QStringView Text = Editor.ContiguousText();
   Pattern.ForEachMatch(Text, 0, Text.size() + 1, [&](const TSearchMatch& M) {
-    Edits.push_back({static_cast<int>(M.Start) + 1, static_cast<int>(M.Length),
-                     Pattern.Replacement(Text, M, Template)});
+    Edits.push_back({M, Pattern.Replacement(Text, M, Template)});
     return true;
   });
   if (Edits.empty()) return 0;
   // One replacement of the stretch from the first match to the end of the last: the scanner
   // and the undo record then cost what the stretch costs once, not once per match.
-  const int From = Edits.front().Start - 1;
-  const int To = Edits.back().Start - 1 + Edits.back().Length;
+  const qsizetype From = Edits.front().Match.Start;
+  const qsizetype To = Edits.back().Match.End();
+  TSelectionRange& Sel = *Editor.Selection();
+  // 0-based like the matches. The caret moves with the text before it; inside a match it
+  // goes to the end of the replacement.
+  const qsizetype Caret = Sel.CursorPos() - 1;
+  qsizetype NewCaret = Caret;
   QString Stretch;
   Stretch.reserve(To - From);
-  int Copied = From;
-  TSelectionRange& Sel = *Editor.Selection();
-  const int Caret = Sel.CursorPos() - 1;
-  int NewCaret = Caret;
-  for (const TEdit& E : Edits) {
-    Stretch += Text.mid(Copied, E.Start - 1 - Copied);
-    if (Caret >= E.Start - 1 + E.Length) NewCaret += static_cast<int>(E.Text.size()) - E.Length;
-    else if (Caret > E.Start - 1) NewCaret = From + static_cast<int>(Stretch.size() + E.Text.size());
-    Stretch += E.Text;
-    Copied = E.Start - 1 + E.Length;
+  qsizetype Copied = From;
+  for (const auto& [M, New] : Edits) {
+    Stretch += Text.mid(Copied, M.Start - Copied);
+    if (Caret >= M.End())
+      NewCaret += New.size() - M.Length;
+    else if (Caret > M.Start)
+      NewCaret = From + Stretch.size() + New.size();
+    Stretch += New;
+    Copied = M.End();
   }
-  Editor.DontNotify = true;
-  Editor.VisibleRange()->DoChanging();
   {
+    const int EditsBefore = Editor.EditCount();
+    Editor.DontNotify = true;
+    Editor.VisibleRange()->DoChanging();
+    // Ended by an error too (a handler's, or the store refusing the text), the view draws
+    // and notifies again, and a replacement that was made is told.
+    const TScopeExit Ended([&] {
+      const bool Replaced = Editor.EditCount() != EditsBefore;
+      Editor.VisibleRange()->DoDiscardChanges();
+      Sel.HideCaret();
+      if (Replaced) Sel.NoSelAtPos(static_cast<int>(NewCaret) + 1);
+      Editor.VisibleRange()->DrawRange();
+      Sel.UpdateCaretPos();
+      Sel.ShowCaret();
+      Editor.DontNotify = false;
+      if (!Replaced) return;
+      Editor.NotifyChange();
+      Editor.NotifySelectionChange();
+    });
     TMCRange At;
     At.SetEditor(&Editor);
-    At.SetRStart(From + 1);
-    At.SetRLength(To - From);
+    At.SetRStart(static_cast<int>(From) + 1);
+    At.SetRLength(static_cast<int>(To - From));
     At.SetText(Stretch);
   }
-  Editor.VisibleRange()->DoDiscardChanges();
-  Sel.HideCaret();
-  Sel.NoSelAtPos(std::min(NewCaret + 1, Editor.TextLength() + 1));
-  Editor.VisibleRange()->DrawRange();
-  Sel.UpdateCaretPos();
-  Sel.ShowCaret();
-  Editor.DontNotify = false;
-  Editor.NotifyChange();
-  Editor.NotifySelectionChange();
   Editor.ScrollCaret();
   return static_cast<int>(Edits.size());
 }

@@ -20,9 +20,11 @@ bool LooksBinary(const QByteArray& Bytes) {
   return Bytes.left(BinaryProbe).contains('\0');
 }
 
-// The editor's store has CR LF line breaks; patterns are written for that.
+// The editor's store has CR LF line breaks; patterns are written for that. Equal numbers
+// of CR and LF are not enough to leave a text as it is: "a\rb\nc" has one of each.
 void UseStoreLineBreaks(QString& Text) {
-  if (Text.count(u'\r') == Text.count(u'\n')) return;
+  const qsizetype Pairs = Text.count(QStringLiteral("\r\n"));
+  if (Text.count(u'\r') == Pairs && Text.count(u'\n') == Pairs) return;
   Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Text.replace(u'\r', u'\n');
   Text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));

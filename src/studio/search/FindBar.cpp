@@ -97,13 +97,17 @@ TSearchOptions TFindBar::Options() const {
           FRegularExpression->isChecked()};
 }
 
-void TFindBar::SetOptions(const TSearchOptions& Options) {
+void TFindBar::ShowOptions(const TSearchOptions& Options) {
   FUpdating = true;
   FFind->setText(Options.Pattern);
   FMatchCase->setChecked(Options.MatchCase);
   FWholeWord->setChecked(Options.WholeWord);
   FRegularExpression->setChecked(Options.RegularExpression);
   FUpdating = false;
+}
+
+void TFindBar::SetOptions(const TSearchOptions& Options) {
+  ShowOptions(Options);
   CompilePattern();
   ShowStatus();
 }
@@ -114,6 +118,7 @@ bool TFindBar::CompilePattern() {
   FCounter.reset();
   FCountTimer.stop();
   FForm.Highlights().Search().SetFindPattern(Current);
+  FError = FPattern->ErrorMessage();
   if (FPattern->IsValid()) return true;
   FPattern.reset();
   return false;
@@ -141,7 +146,7 @@ void TFindBar::Open(bool Replace, const TSearchOptions& Options) {
   const QString Text = Prefill();
   TSearchOptions Wanted = isVisible() ? this->Options() : Options;
   if (!Text.isEmpty()) Wanted.Pattern = Text;
-  SetOptions(Wanted);
+  ShowOptions(Wanted);
   FReplaceRow->setVisible(Replace);
   show();
   FSearchStart = FForm.tbCode->Selection()->RStart();
@@ -205,9 +210,7 @@ void TFindBar::ReplaceAll() {
 
 void TFindBar::ShowResult(const TFindResult& Result, bool Forward) {
   if (OnSearched) OnSearched(Options());
-  if (!Result.Found)
-    FNotice.clear();
-  else if (Result.Wrapped)
+  if (Result.Wrapped)
     FNotice = Forward ? QStringLiteral("Wrapped to the top") : QStringLiteral("Wrapped to the bottom");
   else
     FNotice.clear();
@@ -238,9 +241,8 @@ void TFindBar::CountSlice() {
 }
 
 QString TFindBar::Status() const {
-  const TSearchOptions Current = Options();
-  if (Current.Pattern.isEmpty()) return FNotice;
-  if (!FPattern) return TSearchPattern(Current).ErrorMessage();
+  if (FFind->text().isEmpty()) return FNotice;
+  if (!FPattern) return FError;
   QString Count;
   if (!FCounter)
     Count = QString();
@@ -259,8 +261,7 @@ QString TFindBar::Status() const {
 }
 
 void TFindBar::ShowStatus() {
-  const bool Error = !FPattern && !FFind->text().isEmpty();
-  FStatus->setStyleSheet(Error ? QStringLiteral("color: #c00000") : QString());
+  FStatus->setStyleSheet(FError.isEmpty() ? QString() : QStringLiteral("color: #c00000"));
   FStatus->setText(Status());
 }
 

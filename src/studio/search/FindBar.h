@@ -13,7 +13,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class TCodeFRM;
 
 class TFindBar : public QFrame {
@@ -34,7 +33,6 @@ class TFindBar : public QFrame {
   void ReplaceAll();
   /** The status line: the count, a wrap notice, a replacement count or an error. */
   QString Status() const;
-  bool Counting() const { return FCounter && !FCounter->Done(); }
 
   QLineEdit* FindField() const { return FFind; }
   /** Every search the bar makes reports its options here (F3 in other windows uses them). */
@@ -45,6 +43,8 @@ class TFindBar : public QFrame {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  /** Sets the fields without searching. */
+  void ShowOptions(const TSearchOptions& Options);
   void PatternChanged();
   /** False for an empty or invalid pattern. */
   bool CompilePattern();
@@ -62,7 +62,8 @@ class TFindBar : public QFrame {
   QCheckBox* FRegularExpression;
   QWidget* FReplaceRow;
   QLabel* FStatus;
-  std::unique_ptr<TSearchPattern> FPattern;
+  std::unique_ptr<TSearchPattern> FPattern;  ///< null while the pattern is empty or invalid
+  QString FError;                            ///< why the pattern is invalid
   std::unique_ptr<TMatchCounter> FCounter;
   int FCountedEdit = -1;
   QTimer FCountTimer;

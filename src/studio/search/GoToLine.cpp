@@ -21,10 +21,14 @@ std::optional<TTextCell> ParseGoToLine(const QString& Text) {
   return TextCell(Row, Col);
 }
 
-void GoToCell(TMemoComponent& Editor, TTextCell Cell) {
+int ClampedCellPos(const TMemoComponent& Editor, TTextCell Cell) {
   const int Row = std::clamp(Cell.Row, 1, Editor.LineCount());
   const int Col = std::clamp(Cell.Col, 1, Editor.LineLength(Row) + 1);
-  Editor.Selection()->NoSelAtPos(Editor.CellToCharIdx(TextCell(Row, Col)));
+  return Editor.CellToCharIdx(TextCell(Row, Col));
+}
+
+void GoToCell(TMemoComponent& Editor, TTextCell Cell) {
+  Editor.Selection()->NoSelAtPos(ClampedCellPos(Editor, Cell));
   Editor.ScrollCaret();
 }
 

@@ -16,8 +16,10 @@ class TMemoComponent;
     the text is neither. Values are not clamped here. */
 std::optional<TTextCell> ParseGoToLine(const QString& Text);
 
-/** Puts the caret at Cell, clamped to the rows of the text and the characters of the row,
-    and scrolls it into view as the caret is scrolled. */
+/** The position of Cell, clamped to the rows of the text and the characters of the row. */
+int ClampedCellPos(const TMemoComponent& Editor, TTextCell Cell);
+
+/** Puts the caret at Cell, clamped, and scrolls it into view as the caret is scrolled. */
 void GoToCell(TMemoComponent& Editor, TTextCell Cell);
 
 class TGoToLineBar : public QFrame {

@@ -160,9 +160,7 @@ void TSearchCommands::OpenResult(const QString& Path, int Row, int Col, int Leng
   }
   if (!Target) return;
   TSourceEdit& E = *Target->tbCode;
-  const int RowClamped = std::clamp(Row, 1, E.LineCount());
-  const int ColClamped = std::clamp(Col, 1, E.LineLength(RowClamped) + 1);
-  const int Start = E.CellToCharIdx(TextCell(RowClamped, ColClamped));
+  const int Start = ClampedCellPos(E, TextCell(Row, Col));
   SelectInEditor(E, Start, std::min(Length, E.TextLength() + 1 - Start));
   if (QWidget* Host = EditorWidget(*Target)) Host->setFocus();
 }

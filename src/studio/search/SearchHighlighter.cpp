@@ -22,6 +22,7 @@ TSearchHighlighter::~TSearchHighlighter() {
 }
 
 void TSearchHighlighter::Redraw() {
+  FEditCount = -1;
   if (FEditor.HandleAllocated()) FEditor.VisibleRange()->DrawRange();
 }
 
@@ -33,7 +34,6 @@ void TSearchHighlighter::SetFindPattern(const std::optional<TSearchOptions>& Opt
     auto Pattern = std::make_unique<TSearchPattern>(*Options);
     if (Pattern->IsValid()) FFind.Pattern = std::move(Pattern);
   }
-  FFind.EditCount = -1;
   Redraw();
 }
 
@@ -47,45 +47,43 @@ void TSearchHighlighter::SelectionChanged() {
     Word = FEditor.TextRange(Sel.RStart(), Length);
     if (!std::all_of(Word.begin(), Word.end(), IsSearchWordChar)) Word.clear();
   }
-  if (Word == FWordText) return;
-  FWordText = Word;
+  if (Word == (FWord.Pattern ? FWord.Pattern->Options().Pattern : QString())) return;
   FWord.Pattern.reset();
   if (!Word.isEmpty())
     FWord.Pattern = std::make_unique<TSearchPattern>(TSearchOptions{Word, true, true, false});
-  FWord.EditCount = -1;
   Redraw();
 }
 
-// The rows on screen, as one small copy: reading the store in place would move its gap
-// at every repaint while the user types.
-void TSearchHighlighter::Refresh(TSource& Source) {
+// The rows on screen, as one small copy searched for both patterns: reading the store in
+// place would move its gap at every repaint while the user types.
+void TSearchHighlighter::Refresh() {
   const TVisibleRange& View = *FEditor.VisibleRange();
   const int FirstRow = View.FTopRow;
   const int LastRow = std::min(FEditor.LineCount(), FirstRow + FEditor.PageHeight + 1);
-  if (Source.EditCount == FEditor.EditCount() && Source.FirstRow == FirstRow &&
-      Source.LastRow == LastRow)
-    return;
-  Source.EditCount = FEditor.EditCount();
-  Source.FirstRow = FirstRow;
-  Source.LastRow = LastRow;
-  Source.Marks.clear();
-  if (!Source.Pattern) return;
+  if (FEditCount == FEditor.EditCount() && FFirstRow == FirstRow && FLastRow == LastRow) return;
+  FEditCount = FEditor.EditCount();
+  FFirstRow = FirstRow;
+  FLastRow = LastRow;
   const int Start = FEditor.CellToCharIdx(TextCell(FirstRow, 1));
   const int End = FEditor.CellToCharIdx(TextCell(LastRow, FEditor.LineLength(LastRow) + 1));
   const QString Rows = FEditor.TextRange(Start, End - Start);
-  Source.Pattern->ForEachMatch(Rows, 0, Rows.size(), [&](const TSearchMatch& M) {
-    if (M.Length > 0) {
-      const int S = Start + static_cast<int>(M.Start);
-      Source.Marks.push_back({S, S + static_cast<int>(M.Length) - 1, Source.Color, clNone});
-    }
-    return true;
-  });
+  for (TSource* Source : {&FFind, &FWord}) {
+    Source->Marks.clear();
+    if (!Source->Pattern) continue;
+    Source->Pattern->ForEachMatch(Rows, 0, Rows.size(), [&](const TSearchMatch& M) {
+      if (M.Length > 0) {
+        const int S = Start + static_cast<int>(M.Start);
+        Source->Marks.push_back({S, S + static_cast<int>(M.Length) - 1, Source->Color, clNone});
+      }
+      return true;
+    });
+  }
 }
 
 void TSearchHighlighter::CollectMarks(int From, int To, std::vector<TBackgroundMark>& Marks) {
-  for (TSource* Source : {&FFind, &FWord}) {
-    if (!Source->Pattern) continue;
-    Refresh(*Source);
+  if (!FFind.Pattern && !FWord.Pattern) return;
+  Refresh();
+  for (const TSource* Source : {&FFind, &FWord}) {
     auto It = std::lower_bound(
         Source->Marks.begin(), Source->Marks.end(), From,
         [](const TBackgroundMark& M, int Pos) { return M.End < Pos; });

@@ -31,15 +31,17 @@ class TSearchHighlighter : public TBackgroundLayer {
     std::unique_ptr<TSearchPattern> Pattern;
     TColor Color;
     std::vector<TBackgroundMark> Marks;
-    int EditCount = -1;
-    int FirstRow = 0;
-    int LastRow = -1;
   };
-  void Refresh(TSource& Source);
+  /** Searches the rows on screen again when they or the text changed since. */
+  void Refresh();
+  /** Drops the marks and draws the view again: a pattern changed. */
   void Redraw();
 
   TMemoComponent& FEditor;
-  TSource FFind{nullptr, MatchColor, {}, -1, 0, -1};
-  TSource FWord{nullptr, WordColor, {}, -1, 0, -1};
-  QString FWordText;
+  TSource FFind{nullptr, MatchColor, {}};
+  TSource FWord{nullptr, WordColor, {}};
+  // What the marks were found in: the text's edit count and the rows on screen.
+  int FEditCount = -1;
+  int FFirstRow = 0;
+  int FLastRow = -1;
 };

@@ -101,15 +101,25 @@ bool TSearchPattern::IsWholeWord(QStringView Text, const TSearchMatch& Match) co
   return true;
 }
 
+// The first match of the walk: the text is checked once, not again for every match a
+// whole-word search passes over.
 TSearchMatch TSearchPattern::FindForward(QStringView Text, qsizetype From) const {
-  if (!FValid) return {};
-  From = std::max<qsizetype>(From, 0);
-  while (From <= Text.size()) {
-    const TSearchMatch M = MatchAt(Text, From);
-    if (!M.Found() || !FOptions.WholeWord || IsWholeWord(Text, M)) return M;
-    From = M.Start + 1;
-  }
-  return {};
+  TSearchMatch First;
+  ForEachMatch(Text, From, Text.size() + 1, [&](const TSearchMatch& M) {
+    First = M;
+    return false;
+  });
+  return First;
+}
+
+TSearchMatch TSearchPattern::MatchStartingAt(QStringView Text, qsizetype Pos) const {
+  if (!FValid || Pos < 0 || Pos > Text.size()) return {};
+  const QRegularExpressionMatch M = FExpression.match(
+      Borrowed(Text), Pos, QRegularExpression::NormalMatch,
+      QRegularExpression::AnchorAtOffsetMatchOption);
+  if (!M.hasMatch()) return {};
+  const TSearchMatch Match{M.capturedStart(), M.capturedLength()};
+  return !FOptions.WholeWord || IsWholeWord(Text, Match) ? Match : TSearchMatch();
 }
 
 TSearchMatch TSearchPattern::FindBackward(QStringView Text, qsizetype Before) const {

@@ -44,6 +44,8 @@ class TSearchPattern {
 
   /** The first match that starts at or after From. */
   TSearchMatch FindForward(QStringView Text, qsizetype From) const;
+  /** The match that starts at Pos, if one does; only that place is tried. */
+  TSearchMatch MatchStartingAt(QStringView Text, qsizetype Pos) const;
   /** The last match that starts before Before. */
   TSearchMatch FindBackward(QStringView Text, qsizetype Before) const;
   /** Calls Visit for every match that starts in From..To-1, in order, until Visit answers
@@ -60,7 +62,7 @@ class TSearchPattern {
 
  private:
   static QString Borrowed(QStringView Text);
-  TSearchMatch MatchAt(QStringView Text, qsizetype From, bool KnownValid = false) const;
+  TSearchMatch MatchAt(QStringView Text, qsizetype From, bool KnownValid) const;
   bool IsWholeWord(QStringView Text, const TSearchMatch& Match) const;
 
   TSearchOptions FOptions;

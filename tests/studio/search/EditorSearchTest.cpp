@@ -1,16 +1,15 @@
 // Find, replace and count in an editor window's editor, through the store read in place.
 #include <gtest/gtest.h>
 
-#include "../StudioFixture.h"
+#include <stdexcept>
+
+#include "EditorWindowFixture.h"
 #include "editor/SelectionRange.h"
+#include "editor/VisibleRange.h"
 #include "studio/search/EditorSearch.h"
 
 namespace {
-struct SearchFixture : StudioFixture {
-  TSourceEdit& Open(const QByteArray& Text) {
-    Form.OpenPaths({Write("a.yor", Text)});
-    return *Form.ActiveCodeForm()->tbCode;
-  }
+struct SearchFixture : EditorWindowFixture {
   static QString Selected(TSourceEdit& E) { return E.TextRange(E.Selection()->RStart(), E.SelLength()); }
 };
 }  // namespace
@@ -78,6 +77,26 @@ TEST(EditorSearch, ReplacementThatContainsThePattern) {
   EXPECT_EQ(E.Text(), "ax ax ax\r\nax");
   EXPECT_EQ(E.SelStart(), 6);
   EXPECT_EQ(SearchFixture::Selected(E), "ax");
+  // A selection that is not a match is left as it is; the next match is selected.
+  E.SetSelStart(1);
+  E.SetSelLength(3);
+  ReplaceInEditor(E, Ax, QStringLiteral("zz"));
+  EXPECT_EQ(E.Text(), "ax ax ax\r\nax");
+  EXPECT_EQ(E.SelStart(), 6);
+}
+
+TEST(EditorSearch, ReplaceAllEndedByAHandlerErrorStillDrawsAndTells) {
+  SearchFixture S;
+  TSourceEdit& E = S.Open("ax ax\r\nend");
+  TCustomRange* After = E.TrackedRanges()->Add(E.TextLength() - 2, 3);  // moved by the replacement
+  After->OnChange = [](TObject*) { throw std::runtime_error("handler"); };
+  const TSearchPattern Ax(TSearchOptions{QStringLiteral("ax")});
+  EXPECT_THROW(ReplaceAllInEditor(E, Ax, QStringLiteral("eax")), std::runtime_error);
+  After->OnChange = nullptr;
+  EXPECT_EQ(E.Text(), "eax eax\r\nend");
+  EXPECT_FALSE(E.DontNotify);
+  EXPECT_FALSE(E.VisibleRange()->IsChanging());
+  EXPECT_TRUE(S.Code->bFileChanged);  // the change was told
 }
 
 TEST(EditorSearch, ReplaceAcrossLineBreaks) {

@@ -81,9 +81,10 @@ TEST(FindInFiles, FolderWithFilterSkipsAndCountsBinaryFiles) {
 
 TEST(FindInFiles, LineBreaksOfEveryKindAreRows) {
   const TSearchPattern Pattern({QStringLiteral("b\\nc"), false, false, true});
-  for (const QString& Text : {QStringLiteral("a\nb\nc"), QStringLiteral("a\rb\rc"), QStringLiteral("a\r\nb\r\nc")}) {
+  for (const QString& Text : {QStringLiteral("a\nb\nc"), QStringLiteral("a\rb\rc"), QStringLiteral("a\r\nb\r\nc"),
+                              QStringLiteral("a\rb\nc")}) {
     const std::vector<TLineMatch> M = FindLineMatches(Pattern, Text);
-    ASSERT_EQ(M.size(), 1u);
+    ASSERT_EQ(M.size(), 1u) << Text.toStdString();
     EXPECT_EQ(M[0].Row, 2);
     EXPECT_EQ(M[0].Line, "b");
   }

@@ -5,19 +5,12 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
-#include "../StudioFixture.h"
+#include "EditorWindowFixture.h"
 #include "editor/SelectionRange.h"
 #include "studio/search/EditorHighlights.h"
 
 namespace {
-struct HighlightFixture : StudioFixture {
-  TCodeFRM* Code = nullptr;
-  TSourceEdit* E = nullptr;
-  void Open(const QByteArray& Text) {
-    Form.OpenPaths({Write("a.yor", Text)});
-    Code = Form.ActiveCodeForm();
-    E = Code->tbCode.get();
-  }
+struct HighlightFixture : EditorWindowFixture {
   // The background of the character at Pos, as drawn.
   QColor BackgroundAt(int Pos) const {
     const QImage Shot = EditorWidget(*Code)->grab().toImage();

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "../StudioFixture.h"
+#include "EditorWindowFixture.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 #include "platform/qt/QtControlHost.h"
@@ -18,13 +18,9 @@
 #include "studio/search/SearchCommands.h"
 
 namespace {
-struct KeysFixture : StudioFixture {
-  TCodeFRM* Code = nullptr;
-  TSourceEdit* E = nullptr;
+struct KeysFixture : EditorWindowFixture {
   void Open(const QByteArray& Text) {
-    Form.OpenPaths({Write("a.yor", Text)});
-    Code = Form.ActiveCodeForm();
-    E = Code->tbCode.get();
+    EditorWindowFixture::Open(Text);
     Form.activateWindow();
     QApplication::setActiveWindow(&Form);
     Host()->setFocus();

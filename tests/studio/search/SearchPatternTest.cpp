@@ -66,6 +66,9 @@ TEST(SearchPattern, ForwardAndBackward) {
   EXPECT_EQ(Pattern.FindBackward(Text, 16), (TSearchMatch{8, 3}));
   EXPECT_EQ(Pattern.FindBackward(Text, 17), (TSearchMatch{16, 3}));
   EXPECT_FALSE(Pattern.FindBackward(Text, 0).Found());
+  EXPECT_EQ(Pattern.MatchStartingAt(Text, 8), (TSearchMatch{8, 3}));
+  EXPECT_FALSE(Pattern.MatchStartingAt(Text, 7).Found());
+  EXPECT_FALSE(TSearchPattern(Plain("on", false, true)).MatchStartingAt(Text, 0).Found());
   // Far back: the windows grow until they reach the match.
   const QString Long = QStringLiteral("needle") + QString(100000, u'x');
   EXPECT_EQ(TSearchPattern(Plain("needle")).FindBackward(Long, Long.size()), (TSearchMatch{0, 6}));
