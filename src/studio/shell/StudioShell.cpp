@@ -122,7 +122,8 @@ void TStudioShell::CreateViewMenu() {
     Action->setCheckable(true);
     Action->setChecked(true);
     connect(Action, &QAction::toggled, Target, &QWidget::setVisible);
-    connect(Action, &QAction::toggled, this, [this] { StoreView(); });
+    // Stored on the user's choice only: loading one must not write the others over.
+    connect(Action, &QAction::triggered, this, [this] { StoreView(); });
     return Action;
   };
   ToolBars1 = Toggle(QStringLiteral("Tool Bars"), FForm.CoolBar1);

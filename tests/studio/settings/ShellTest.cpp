@@ -237,6 +237,25 @@ TEST(Shell, RecentListsAndTheSessionSurviveANewMainWindow) {
   Form.CloseAll1Click();
 }
 
+// Loading one choice must not write the others over before they are read.
+TEST(Shell, ViewChoicesSurviveANewMainWindow) {
+  FreshSettings Fresh;
+  TScriptedDialogs Dialogs;
+  {
+    TMainFRM Form;
+    for (QAction* Toggle : {Form.Shell->ToolBars1, Form.Shell->ProjectTree1, Form.Shell->StatusBar1})
+      Toggle->trigger();
+    Form.Shell->ZoomIn1->trigger();
+    Form.Shell->ZoomIn1->trigger();
+  }
+  TMainFRM Form;
+  EXPECT_FALSE(Form.Shell->ToolBars1->isChecked());
+  EXPECT_FALSE(Form.Shell->ProjectTree1->isChecked());
+  EXPECT_FALSE(Form.Shell->StatusBar1->isChecked());
+  EXPECT_FALSE(Form.panFiles->isVisibleTo(&Form));
+  EXPECT_EQ(Form.Shell->Zoom(), 2);
+}
+
 TEST(Shell, CorruptSettingsFallBackToDefaultsWithOneNote) {
   FreshSettings Fresh;
   const QString Path = UserSettings()->fileName();
