@@ -47,9 +47,7 @@ TColoursPage::TColoursPage(TColourings Definition, QWidget* Parent)
     const int Row = Entries->currentRow();
     if (Row < 0) return;
     const QColor Chosen = QColorDialog::getColor(ToQColor(FCurrent[Row].Color), this);
-    if (Chosen.isValid())
-      SetCurrentColor(static_cast<TColor>(Chosen.red() | (Chosen.green() << 8) |
-                                          (Chosen.blue() << 16)));
+    if (Chosen.isValid()) SetCurrentColor(FromQColor(Chosen));
   });
   for (QCheckBox* Box : {Bold, Italic, Underline})
     connect(Box, &QCheckBox::clicked, this, [this] { StyleChanged(); });

@@ -7,6 +7,7 @@
 
 #include "editor/MemoComponent.h"
 #include "platform/core/Graphics.h"
+#include "studio/settings/Colouring.h"
 
 enum class TTheme { Light, Dark, System };
 
