@@ -134,8 +134,7 @@ void TColoursPage::StyleChanged() {
 
 // As the editors will show it: on a dark palette the colours are made readable there.
 void TColoursPage::UpdatePreview() {
-  ApplyColourings(*FPreview->SyntaxColoring(),
-                  IsDarkPalette() ? ReadableOn(FCurrent, EditorBackground()) : FCurrent);
+  ApplyColourings(*FPreview->SyntaxColoring(), ThemedColourings(FCurrent));
   FPreview->GutterColors = ThemeGutterColors();
   FPreview->Invalidate();
 }

@@ -87,8 +87,7 @@ void TStudioShell::ApplySettings() {
     LoadStoredSettings(Definition, YorelEditorSettings);
     FDefinition = ColouringsOf(*Definition.SyntaxColoring());
   }
-  FEffective = WithStoredChanges(*Settings, FDefinition);
-  if (IsDarkPalette()) FEffective = ReadableOn(FEffective, EditorBackground());
+  FEffective = ThemedColourings(WithStoredChanges(*Settings, FDefinition));
   for (TCodeFRM* Code : CodeForms())
     ApplyToEditor(*Code->tbCode);
 }

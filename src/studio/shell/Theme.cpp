@@ -102,8 +102,9 @@ bool IsDarkPalette() {
   return QApplication::palette().color(QPalette::Base).lightness() < 128;
 }
 
-TColor EditorBackground() {
-  return ColorToRGB(clWindow);
+TColourings ThemedColourings(TColourings Colourings) {
+  if (!IsDarkPalette()) return Colourings;
+  return ReadableOn(std::move(Colourings), ColorToRGB(clWindow));
 }
 
 TMemoComponent::TGutterColors ThemeGutterColors() {
