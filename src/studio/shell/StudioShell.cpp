@@ -144,7 +144,7 @@ void TStudioShell::CreateViewMenu() {
   TabbedDocuments1 = View->addAction(QStringLiteral("Tabbed Documents"));
   TabbedDocuments1->setCheckable(true);
   connect(TabbedDocuments1, &QAction::triggered, this, [this](bool On) { SetTabbed(On); });
-  PanelsSection1 = View->addSeparator();
+  View->addSeparator();  // the panels' toggles of other capabilities follow
 }
 
 void TStudioShell::LoadView(const QSettings& Settings) {

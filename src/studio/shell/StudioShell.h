@@ -26,8 +26,6 @@ class TStudioShell : public QObject {
   // View
   QAction *ToolBars1, *ProjectTree1, *StatusBar1, *Gutter1;
   QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *TabbedDocuments1;
-  /** Items added here by other capabilities (their panels' toggles) go after this one. */
-  QAction* PanelsSection1;
   // Window
   QAction *NextWindow1, *PreviousWindow1;
   // Help
