@@ -83,8 +83,7 @@ void TStudioShell::ApplyShortcuts() {
   // Tool bar buttons name their command and its key.
   const auto Tip = [](QAction* Button, const QAction* Command) {
     Button->setToolTip(QStringLiteral("%1 (%2)").arg(
-        QString(Command->text()).replace(QStringLiteral("&&"), QStringLiteral("&")),
-        Command->shortcut().toString(QKeySequence::NativeText)));
+        Command->iconText(), Command->shortcut().toString(QKeySequence::NativeText)));
   };
   Tip(FForm.toolBuRun, FForm.BuildandRun1);
   Tip(FForm.toolBuBuild, FForm.Run1);
