@@ -133,8 +133,9 @@ void TStudioShell::CreateViewMenu() {
   Gutter1->setCheckable(true);
   connect(Gutter1, &QAction::triggered, this, [this](bool On) {
     FEditor.Gutter = On;
-    FEditor.Store(*UserSettings());
-    ApplySettings();
+    UserSettings()->setValue(SettingsKey::EditorGutter, On);
+    for (TCodeFRM* Code : CodeForms())
+      ApplyToEditor(*Code->tbCode);
   });
   ZoomIn1 = View->addAction(QStringLiteral("Zoom In"), this, [this] { SetZoom(FZoom + 1); });
   ZoomOut1 = View->addAction(QStringLiteral("Zoom Out"), this, [this] { SetZoom(FZoom - 1); });

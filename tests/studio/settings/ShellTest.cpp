@@ -311,6 +311,21 @@ TEST(Shell, ZoomChangesTheFontInEveryWindow) {
     EXPECT_EQ(W->tbCode->Font()->Height(), -13);
 }
 
+TEST(Shell, LineNumbersToggleInEveryWindowAndAreRemembered) {
+  ShellFixture F;
+  TCodeFRM* A = F.Open("a.yor", "a");
+  TCodeFRM* B = F.Open("b.yor", "b");
+  const int WithGutter = A->tbCode->LeftMargin();
+  F.Form.Shell->Gutter1->trigger();
+  for (TCodeFRM* W : {A, B})
+    EXPECT_LT(W->tbCode->LeftMargin(), WithGutter);
+  TMainFRM Again;
+  EXPECT_FALSE(Again.Shell->Gutter1->isChecked());
+  F.Form.Shell->Gutter1->trigger();
+  for (TCodeFRM* W : {A, B})
+    EXPECT_EQ(W->tbCode->LeftMargin(), WithGutter);
+}
+
 TEST(Shell, OptionsApplyToOpenWindowsAndResetRestoresTheDefinition) {
   ShellFixture F;
   TCodeFRM* Code = F.Open("a.yor", "mov eax, 1");
