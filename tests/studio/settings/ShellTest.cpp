@@ -232,8 +232,7 @@ TEST(Shell, RecentListsAndTheSessionSurviveANewMainWindow) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(Form.Shell->RecentFiles.Items().isEmpty());
   EXPECT_FALSE(Form.Shell->Reopen1->actions().last()->isEnabled());
-  for (TCodeFRM* W : {Code})
-    W->bFileChanged = false;
+  Code->bFileChanged = false;
   Form.CloseAll1Click();
 }
 
@@ -285,8 +284,9 @@ TEST(Shell, CorruptSettingsFallBackToDefaultsWithOneNote) {
   QFile::setPermissions(Path, QFileDevice::Permissions());
   {
     TMainFRM Form;
-    if (!QFileInfo(Path).isReadable())
+    if (!QFileInfo(Path).isReadable()) {
       EXPECT_FALSE(Form.statusBar()->currentMessage().isEmpty());
+    }
   }
   QFile::setPermissions(Path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
