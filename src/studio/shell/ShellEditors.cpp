@@ -71,7 +71,7 @@ bool TStudioShell::eventFilter(QObject* Watched, QEvent* Event) {
 
 void TStudioShell::SetZoom(int Pixels) {
   FZoom = std::clamp(FEditor.FontSize + Pixels, MinFontSize, MaxFontSize) - FEditor.FontSize;
-  StoreView();
+  FZoomStore.start();
   for (TCodeFRM* Code : CodeForms())
     Code->tbCode->Font()->SetHeight(-(FEditor.FontSize + FZoom));
 }

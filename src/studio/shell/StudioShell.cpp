@@ -15,7 +15,14 @@
 #include "studio/MainForm.h"
 #include "studio/shell/Theme.h"
 
+namespace {
+constexpr int ZoomStoreDelayMs = 500;
+}  // namespace
+
 TStudioShell::TStudioShell(TMainFRM& Form) : FForm(Form) {
+  FZoomStore.setSingleShot(true);
+  FZoomStore.setInterval(ZoomStoreDelayMs);
+  connect(&FZoomStore, &QTimer::timeout, this, [this] { StoreView(); });
   CreateReopenMenu();
   CreateViewMenu();
   CreateWindowMenu();
@@ -40,7 +47,9 @@ TStudioShell::TStudioShell(TMainFRM& Form) : FForm(Form) {
   UpdateCommands();
 }
 
-TStudioShell::~TStudioShell() = default;
+TStudioShell::~TStudioShell() {
+  if (FZoomStore.isActive()) StoreView();
+}
 
 QList<TCodeFRM*> TStudioShell::CodeForms() const {
   QList<TCodeFRM*> Forms;

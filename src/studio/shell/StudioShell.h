@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include "studio/settings/Colouring.h"
 #include "studio/settings/RecentList.h"
@@ -86,6 +87,9 @@ class TStudioShell : public QObject {
   TColourings FDefinition;
   TColourings FEffective;
   int FZoom = 0;
+  /** Zoom steps come in bursts (wheel, key repeat) and each write of the settings file
+      costs milliseconds: the zoom is stored once the burst is over, or on closing. */
+  QTimer FZoomStore;
   QString FLastFolder;
   QAction* FWindowListStart = nullptr;
 };
