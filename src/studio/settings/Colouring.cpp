@@ -6,25 +6,19 @@
 #include <QUrl>
 #include <cmath>
 
+#include "platform/qt/QtCanvas.h"
 #include "sourceedit/SyntaxColoring.h"
 
 namespace {
 const QString Group = QStringLiteral("colours/");
 const QString SymbolsKey = QStringLiteral("symbols");
 const QString NumbersKey = QStringLiteral("numbers");
+const QString WordsPrefix = QStringLiteral("words:");
+const QString StylePrefix = QStringLiteral("style:");
 constexpr std::pair<TFontStyle, char> StyleLetters[] = {{TFontStyle::fsBold, 'b'},
                                                          {TFontStyle::fsItalic, 'i'},
                                                          {TFontStyle::fsUnderline, 'u'},
                                                          {TFontStyle::fsStrikeOut, 's'}};
-
-QColor ToColor(TColor Color) {
-  const TColor Rgb = ColorToRGB(Color);
-  return QColor(Rgb & 0xFF, (Rgb >> 8) & 0xFF, (Rgb >> 16) & 0xFF);
-}
-
-TColor FromColor(const QColor& Color) {
-  return static_cast<TColor>(Color.red() | (Color.green() << 8) | (Color.blue() << 16));
-}
 
 QString StyleText(TFontStyles Style) {
   QString Text;
@@ -56,22 +50,39 @@ double Contrast(const QColor& A, const QColor& B) {
   const double La = Luminance(A), Lb = Luminance(B);
   return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
 }
+
+// Word lists and custom styles carry the same colour and style properties, each under its
+// own type; an entry's key is its prefix and caption.
+template <class TItems>
+void AddEntries(TColourings& Result, const TItems& Items, const QString& Prefix) {
+  for (int I = 0; I < Items.Count(); ++I) {
+    const auto& Item = *Items.Items(I);
+    Result.push_back({Prefix + Item.Caption(), Item.Caption(), Item.Color(), Item.CustomColor(),
+                      Item.Style(), Item.CustomStyle()});
+  }
+}
+
+template <class TItems>
+void ApplyEntry(const TItems& Items, const QString& Prefix, const TColouring& C) {
+  for (int I = 0; I < Items.Count(); ++I) {
+    auto& Item = *Items.Items(I);
+    if (C.Key != Prefix + Item.Caption()) continue;
+    Item.SetColor(C.Color);
+    Item.SetCustomColor(C.CustomColor);
+    Item.SetStyle(C.Style);
+    Item.SetCustomStyle(C.CustomStyle);
+  }
+}
 }  // namespace
+
+TColor FromQColor(const QColor& Color) {
+  return static_cast<TColor>(Color.red() | (Color.green() << 8) | (Color.blue() << 16));
+}
 
 TColourings ColouringsOf(const TSyntaxColoring& Coloring) {
   TColourings Result;
-  const TWordLists& Lists = *Coloring.WordLists();
-  for (int I = 0; I < Lists.Count(); ++I) {
-    const TWordList& L = *Lists.Items(I);
-    Result.push_back({QStringLiteral("words:") + L.Caption(), L.Caption(), L.Color(),
-                      L.CustomColor(), L.Style(), L.CustomStyle()});
-  }
-  const TCustomStyles& Styles = *Coloring.CustomStyles();
-  for (int I = 0; I < Styles.Count(); ++I) {
-    const TCustomStyle& S = *Styles.Items(I);
-    Result.push_back({QStringLiteral("style:") + S.Caption(), S.Caption(), S.Color(),
-                      S.CustomColor(), S.Style(), S.CustomStyle()});
-  }
+  AddEntries(Result, *Coloring.WordLists(), WordsPrefix);
+  AddEntries(Result, *Coloring.CustomStyles(), StylePrefix);
   Result.push_back({SymbolsKey, QStringLiteral("Symbols"), Coloring.SymbolColor(), true,
                     Coloring.SymbolStyle(), Coloring.SymbolCustomStyle()});
   Result.push_back({NumbersKey, QStringLiteral("Numbers"), Coloring.NumberColor(), true,
@@ -90,24 +101,8 @@ void ApplyColourings(TSyntaxColoring& Coloring, const TColourings& Colourings) {
       Coloring.SetNumberStyle(C.Style);
       Coloring.SetNumberCustomStyle(C.CustomStyle);
     }
-    const TWordLists& Lists = *Coloring.WordLists();
-    for (int I = 0; I < Lists.Count(); ++I) {
-      TWordList& L = *Lists.Items(I);
-      if (C.Key != QStringLiteral("words:") + L.Caption()) continue;
-      L.SetColor(C.Color);
-      L.SetCustomColor(C.CustomColor);
-      L.SetStyle(C.Style);
-      L.SetCustomStyle(C.CustomStyle);
-    }
-    const TCustomStyles& Styles = *Coloring.CustomStyles();
-    for (int I = 0; I < Styles.Count(); ++I) {
-      TCustomStyle& S = *Styles.Items(I);
-      if (C.Key != QStringLiteral("style:") + S.Caption()) continue;
-      S.SetColor(C.Color);
-      S.SetCustomColor(C.CustomColor);
-      S.SetStyle(C.Style);
-      S.SetCustomStyle(C.CustomStyle);
-    }
+    ApplyEntry(*Coloring.WordLists(), WordsPrefix, C);
+    ApplyEntry(*Coloring.CustomStyles(), StylePrefix, C);
   }
 }
 
@@ -117,7 +112,7 @@ TColourings WithStoredChanges(const QSettings& Settings, TColourings Defaults) {
     if (Parts.size() != 2) continue;
     const QColor Color = QColor::fromString(Parts[0]);
     if (!Color.isValid()) continue;
-    const TColor Changed = FromColor(Color);
+    const TColor Changed = FromQColor(Color);
     if (Changed != ColorToRGB(C.Color)) {
       C.Color = Changed;
       C.CustomColor = true;
@@ -139,13 +134,13 @@ void StoreChanges(QSettings& Settings, const TColourings& Defaults, const TColou
     if (Default == Defaults.end()) continue;
     if (ColorToRGB(Default->Color) == ColorToRGB(C.Color) && Default->Style == C.Style) continue;
     Settings.setValue(SettingsKeyOf(C),
-                      ToColor(C.Color).name() + QLatin1Char(';') + StyleText(C.Style));
+                      ToQColor(C.Color).name() + QLatin1Char(';') + StyleText(C.Style));
   }
 }
 
 TColor ReadableOn(TColor Color, TColor Background) {
-  const QColor Back = ToColor(Background);
-  QColor Fore = ToColor(Color);
+  const QColor Back = ToQColor(Background);
+  QColor Fore = ToQColor(Color);
   if (Contrast(Fore, Back) >= 4.5) return ColorToRGB(Color);
   // On a dark background a dark colour takes the mirrored lightness of its hue (navy becomes
   // light blue, black light grey); then, either way, only as much change as contrast needs.
@@ -160,7 +155,7 @@ TColor ReadableOn(TColor Color, TColor Background) {
     L = std::clamp(L + (Lighten ? 0.02f : -0.02f), 0.0f, 1.0f);
     Fore = QColor::fromHslF(H, S, L);
   }
-  return FromColor(Fore);
+  return FromQColor(Fore);
 }
 
 TColourings ReadableOn(TColourings Colourings, TColor Background) {

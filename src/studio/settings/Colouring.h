@@ -9,6 +9,7 @@
 
 #include "platform/core/Graphics.h"
 
+class QColor;
 class QSettings;
 class TSyntaxColoring;
 
@@ -32,6 +33,9 @@ void ApplyColourings(TSyntaxColoring& Coloring, const TColourings& Colourings);
 TColourings WithStoredChanges(const QSettings& Settings, TColourings Defaults);
 /** Writes only the entries of Current that differ from Defaults; the rest is removed. */
 void StoreChanges(QSettings& Settings, const TColourings& Defaults, const TColourings& Current);
+
+/** A colour as the editor stores it (0xBBGGRR); ToQColor is the way back. */
+TColor FromQColor(const QColor& Color);
 
 /** Color with a contrast of at least 4.5:1 against Background: unchanged when it has it;
     on a dark background a dark colour first takes the mirrored lightness of its hue. */

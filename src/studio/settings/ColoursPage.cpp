@@ -47,9 +47,7 @@ TColoursPage::TColoursPage(TColourings Definition, QWidget* Parent)
     const int Row = Entries->currentRow();
     if (Row < 0) return;
     const QColor Chosen = QColorDialog::getColor(ToQColor(FCurrent[Row].Color), this);
-    if (Chosen.isValid())
-      SetCurrentColor(static_cast<TColor>(Chosen.red() | (Chosen.green() << 8) |
-                                          (Chosen.blue() << 16)));
+    if (Chosen.isValid()) SetCurrentColor(FromQColor(Chosen));
   });
   for (QCheckBox* Box : {Bold, Italic, Underline})
     connect(Box, &QCheckBox::clicked, this, [this] { StyleChanged(); });
@@ -136,8 +134,7 @@ void TColoursPage::StyleChanged() {
 
 // As the editors will show it: on a dark palette the colours are made readable there.
 void TColoursPage::UpdatePreview() {
-  ApplyColourings(*FPreview->SyntaxColoring(),
-                  IsDarkPalette() ? ReadableOn(FCurrent, EditorBackground()) : FCurrent);
+  ApplyColourings(*FPreview->SyntaxColoring(), ThemedColourings(FCurrent));
   FPreview->GutterColors = ThemeGutterColors();
   FPreview->Invalidate();
 }

@@ -26,11 +26,11 @@ TFilesPage::TFilesPage(QWidget* Parent) : TOptionsPage(Parent) {
 
 void TFilesPage::Load(const QSettings& Settings) {
   AutosaveSeconds->setValue(
-      IntSetting(Settings, SettingsKey::FilesAutosaveSeconds, DefaultAutosave, 0, 3600));
+      IntSetting(Settings, SettingsKey::AutosaveSeconds, DefaultAutosave, 0, 3600));
   DefaultEncoding->setCurrentText(NewFileFormat(Settings).EncodingName());
 }
 
 void TFilesPage::Store(QSettings& Settings) const {
-  Settings.setValue(SettingsKey::FilesAutosaveSeconds, AutosaveSeconds->value());
+  Settings.setValue(SettingsKey::AutosaveSeconds, AutosaveSeconds->value());
   Settings.setValue(SettingsKey::FilesDefaultEncoding, DefaultEncoding->currentText());
 }

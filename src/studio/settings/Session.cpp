@@ -2,13 +2,12 @@
 #include "studio/settings/Session.h"
 
 #include <QSettings>
+#include <limits>
+
+#include "studio/settings/UserSettings.h"
 
 namespace {
-int IntOr(const QSettings& Settings, const QString& Key, int Default) {
-  bool Ok = false;
-  const int Value = Settings.value(Key).toInt(&Ok);
-  return Ok ? Value : Default;
-}
+constexpr int MaxInt = std::numeric_limits<int>::max();
 }  // namespace
 
 void TSession::Store(QSettings& Settings) const {
@@ -47,10 +46,10 @@ TSession TSession::Load(QSettings& Settings) {
     TSessionWindow W;
     W.Path = Settings.value(QStringLiteral("path")).toString();
     W.Caption = Settings.value(QStringLiteral("caption"), W.Path).toString();
-    W.SelStart = std::max(IntOr(Settings, QStringLiteral("selStart"), 0), 0);
-    W.SelLength = std::max(IntOr(Settings, QStringLiteral("selLength"), 0), 0);
+    W.SelStart = IntSetting(Settings, QStringLiteral("selStart"), 0, 0, MaxInt);
+    W.SelLength = IntSetting(Settings, QStringLiteral("selLength"), 0, 0, MaxInt);
     W.CaretAtStart = Settings.value(QStringLiteral("caretAtStart")).toBool();
-    W.TopRow = std::max(IntOr(Settings, QStringLiteral("topRow"), 1), 1);
+    W.TopRow = IntSetting(Settings, QStringLiteral("topRow"), 1, 1, MaxInt);
     W.Active = Settings.value(QStringLiteral("active")).toBool();
     if (!W.Path.isEmpty()) Session.Windows.push_back(W);
   }

@@ -14,7 +14,7 @@ std::unique_ptr<QSettings> UserSettings();
 namespace SettingsKey {
 inline const QString CompilerLocation = QStringLiteral("build/compilerLocation");
 inline const QString CompilerArguments = QStringLiteral("build/extraArguments");
-/** Seconds of idle time before unsaved text goes to its recovery file (int). */
+/** Seconds of idle time before unsaved text goes to its recovery file (int, default 30). */
 inline const QString AutosaveSeconds = QStringLiteral("files/autosaveSeconds");
 }  // namespace SettingsKey
 
@@ -27,8 +27,6 @@ inline const QString EditorAutoIndent = QStringLiteral("editor/autoIndent");
 inline const QString EditorGutter = QStringLiteral("editor/gutter");
 /** bool, default true: the language's completion offers words while typing. */
 inline const QString EditorAutoComplete = QStringLiteral("editor/autoComplete");
-/** int seconds, default 30: how often unsaved text is put aside for recovery. */
-inline const QString FilesAutosaveSeconds = QStringLiteral("files/autosaveSeconds");
 /** The encoding new files are written in, by its name on the Options page. */
 inline const QString FilesDefaultEncoding = QStringLiteral("files/defaultEncoding");
 inline const QString AppearanceTheme = QStringLiteral("appearance/theme");  ///< light|dark|system

@@ -71,7 +71,7 @@ bool TStudioShell::eventFilter(QObject* Watched, QEvent* Event) {
 
 void TStudioShell::SetZoom(int Pixels) {
   FZoom = std::clamp(FEditor.FontSize + Pixels, MinFontSize, MaxFontSize) - FEditor.FontSize;
-  StoreView();
+  FZoomStore.start();
   for (TCodeFRM* Code : CodeForms())
     Code->tbCode->Font()->SetHeight(-(FEditor.FontSize + FZoom));
 }
@@ -87,8 +87,7 @@ void TStudioShell::ApplySettings() {
     LoadStoredSettings(Definition, YorelEditorSettings);
     FDefinition = ColouringsOf(*Definition.SyntaxColoring());
   }
-  FEffective = WithStoredChanges(*Settings, FDefinition);
-  if (IsDarkPalette()) FEffective = ReadableOn(FEffective, EditorBackground());
+  FEffective = ThemedColourings(WithStoredChanges(*Settings, FDefinition));
   for (TCodeFRM* Code : CodeForms())
     ApplyToEditor(*Code->tbCode);
 }

@@ -15,7 +15,14 @@
 #include "studio/MainForm.h"
 #include "studio/shell/Theme.h"
 
+namespace {
+constexpr int ZoomStoreDelayMs = 500;
+}  // namespace
+
 TStudioShell::TStudioShell(TMainFRM& Form) : FForm(Form) {
+  FZoomStore.setSingleShot(true);
+  FZoomStore.setInterval(ZoomStoreDelayMs);
+  connect(&FZoomStore, &QTimer::timeout, this, [this] { StoreView(); });
   CreateReopenMenu();
   CreateViewMenu();
   CreateWindowMenu();
@@ -40,7 +47,9 @@ TStudioShell::TStudioShell(TMainFRM& Form) : FForm(Form) {
   UpdateCommands();
 }
 
-TStudioShell::~TStudioShell() = default;
+TStudioShell::~TStudioShell() {
+  if (FZoomStore.isActive()) StoreView();
+}
 
 QList<TCodeFRM*> TStudioShell::CodeForms() const {
   QList<TCodeFRM*> Forms;
@@ -83,8 +92,7 @@ void TStudioShell::ApplyShortcuts() {
   // Tool bar buttons name their command and its key.
   const auto Tip = [](QAction* Button, const QAction* Command) {
     Button->setToolTip(QStringLiteral("%1 (%2)").arg(
-        QString(Command->text()).replace(QStringLiteral("&&"), QStringLiteral("&")),
-        Command->shortcut().toString(QKeySequence::NativeText)));
+        Command->iconText(), Command->shortcut().toString(QKeySequence::NativeText)));
   };
   Tip(FForm.toolBuRun, FForm.BuildandRun1);
   Tip(FForm.toolBuBuild, FForm.Run1);
@@ -122,7 +130,8 @@ void TStudioShell::CreateViewMenu() {
     Action->setCheckable(true);
     Action->setChecked(true);
     connect(Action, &QAction::toggled, Target, &QWidget::setVisible);
-    connect(Action, &QAction::toggled, this, [this] { StoreView(); });
+    // Stored on the user's choice only: loading one must not write the others over.
+    connect(Action, &QAction::triggered, this, [this] { StoreView(); });
     return Action;
   };
   ToolBars1 = Toggle(QStringLiteral("Tool Bars"), FForm.CoolBar1);
@@ -133,8 +142,9 @@ void TStudioShell::CreateViewMenu() {
   Gutter1->setCheckable(true);
   connect(Gutter1, &QAction::triggered, this, [this](bool On) {
     FEditor.Gutter = On;
-    FEditor.Store(*UserSettings());
-    ApplySettings();
+    UserSettings()->setValue(SettingsKey::EditorGutter, On);
+    for (TCodeFRM* Code : CodeForms())
+      ApplyToEditor(*Code->tbCode);
   });
   ZoomIn1 = View->addAction(QStringLiteral("Zoom In"), this, [this] { SetZoom(FZoom + 1); });
   ZoomOut1 = View->addAction(QStringLiteral("Zoom Out"), this, [this] { SetZoom(FZoom - 1); });
@@ -143,7 +153,7 @@ void TStudioShell::CreateViewMenu() {
   TabbedDocuments1 = View->addAction(QStringLiteral("Tabbed Documents"));
   TabbedDocuments1->setCheckable(true);
   connect(TabbedDocuments1, &QAction::triggered, this, [this](bool On) { SetTabbed(On); });
-  PanelsSection1 = View->addSeparator();
+  View->addSeparator();  // the panels' toggles of other capabilities follow
 }
 
 void TStudioShell::LoadView(const QSettings& Settings) {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include "studio/settings/Colouring.h"
 #include "studio/settings/RecentList.h"
@@ -26,8 +27,6 @@ class TStudioShell : public QObject {
   // View
   QAction *ToolBars1, *ProjectTree1, *StatusBar1, *Gutter1;
   QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *TabbedDocuments1;
-  /** Items added here by other capabilities (their panels' toggles) go after this one. */
-  QAction* PanelsSection1;
   // Window
   QAction *NextWindow1, *PreviousWindow1;
   // Help
@@ -88,6 +87,9 @@ class TStudioShell : public QObject {
   TColourings FDefinition;
   TColourings FEffective;
   int FZoom = 0;
+  /** Zoom steps come in bursts (wheel, key repeat) and each write of the settings file
+      costs milliseconds: the zoom is stored once the burst is over, or on closing. */
+  QTimer FZoomStore;
   QString FLastFolder;
   QAction* FWindowListStart = nullptr;
 };

@@ -41,10 +41,6 @@ QPalette DarkPalette() {
   return P;
 }
 
-TColor FromQColor(const QColor& C) {
-  return static_cast<TColor>(C.red() | (C.green() << 8) | (C.blue() << 16));
-}
-
 // System colour numbers as the editor names them.
 constexpr int ColorWindow = 5, ColorWindowText = 8, ColorHighlight = 13, ColorHighlightText = 14,
               ColorBtnFace = 15;
@@ -106,8 +102,9 @@ bool IsDarkPalette() {
   return QApplication::palette().color(QPalette::Base).lightness() < 128;
 }
 
-TColor EditorBackground() {
-  return ColorToRGB(clWindow);
+TColourings ThemedColourings(TColourings Colourings) {
+  if (!IsDarkPalette()) return Colourings;
+  return ReadableOn(std::move(Colourings), ColorToRGB(clWindow));
 }
 
 TMemoComponent::TGutterColors ThemeGutterColors() {

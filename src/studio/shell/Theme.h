@@ -7,6 +7,7 @@
 
 #include "editor/MemoComponent.h"
 #include "platform/core/Graphics.h"
+#include "studio/settings/Colouring.h"
 
 enum class TTheme { Light, Dark, System };
 
@@ -17,7 +18,8 @@ QString ThemeName(TTheme Theme);
 void ApplyTheme(TTheme Theme);
 /** Whether the palette in use has a dark background. */
 bool IsDarkPalette();
-/** The editor's background in the current palette. */
-TColor EditorBackground();
+/** Colourings as the editors show them in the palette in use: on a dark one, each made
+    readable on the editor's background. */
+TColourings ThemedColourings(TColourings Colourings);
 /** The gutter's colours for the palette in use. */
 TMemoComponent::TGutterColors ThemeGutterColors();

@@ -108,5 +108,5 @@ TEST(Colouring, EveryColourBecomesReadableOnBothBackgrounds) {
           << C.Caption.toStdString() << " on " << std::hex << Background;
   // A colour that is readable already stays as it is.
   EXPECT_EQ(ReadableOn(clBlack, Light), clBlack);
-  EXPECT_EQ(ReadableOn(clNavy, Dark) == clNavy, false);
+  EXPECT_NE(ReadableOn(clNavy, Dark), clNavy);
 }

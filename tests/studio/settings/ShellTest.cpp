@@ -232,9 +232,27 @@ TEST(Shell, RecentListsAndTheSessionSurviveANewMainWindow) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(Form.Shell->RecentFiles.Items().isEmpty());
   EXPECT_FALSE(Form.Shell->Reopen1->actions().last()->isEnabled());
-  for (TCodeFRM* W : {Code})
-    W->bFileChanged = false;
+  Code->bFileChanged = false;
   Form.CloseAll1Click();
+}
+
+// Loading one choice must not write the others over before they are read.
+TEST(Shell, ViewChoicesSurviveANewMainWindow) {
+  FreshSettings Fresh;
+  TScriptedDialogs Dialogs;
+  {
+    TMainFRM Form;
+    for (QAction* Toggle : {Form.Shell->ToolBars1, Form.Shell->ProjectTree1, Form.Shell->StatusBar1})
+      Toggle->trigger();
+    Form.Shell->ZoomIn1->trigger();
+    Form.Shell->ZoomIn1->trigger();
+  }
+  TMainFRM Form;
+  EXPECT_FALSE(Form.Shell->ToolBars1->isChecked());
+  EXPECT_FALSE(Form.Shell->ProjectTree1->isChecked());
+  EXPECT_FALSE(Form.Shell->StatusBar1->isChecked());
+  EXPECT_FALSE(Form.panFiles->isVisibleTo(&Form));
+  EXPECT_EQ(Form.Shell->Zoom(), 2);
 }
 
 TEST(Shell, CorruptSettingsFallBackToDefaultsWithOneNote) {
@@ -266,8 +284,9 @@ TEST(Shell, CorruptSettingsFallBackToDefaultsWithOneNote) {
   QFile::setPermissions(Path, QFileDevice::Permissions());
   {
     TMainFRM Form;
-    if (!QFileInfo(Path).isReadable())
+    if (!QFileInfo(Path).isReadable()) {
       EXPECT_FALSE(Form.statusBar()->currentMessage().isEmpty());
+    }
   }
   QFile::setPermissions(Path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -290,6 +309,21 @@ TEST(Shell, ZoomChangesTheFontInEveryWindow) {
   F.Form.Shell->ZoomReset1->trigger();
   for (TCodeFRM* W : {A, B, C})
     EXPECT_EQ(W->tbCode->Font()->Height(), -13);
+}
+
+TEST(Shell, LineNumbersToggleInEveryWindowAndAreRemembered) {
+  ShellFixture F;
+  TCodeFRM* A = F.Open("a.yor", "a");
+  TCodeFRM* B = F.Open("b.yor", "b");
+  const int WithGutter = A->tbCode->LeftMargin();
+  F.Form.Shell->Gutter1->trigger();
+  for (TCodeFRM* W : {A, B})
+    EXPECT_LT(W->tbCode->LeftMargin(), WithGutter);
+  TMainFRM Again;
+  EXPECT_FALSE(Again.Shell->Gutter1->isChecked());
+  F.Form.Shell->Gutter1->trigger();
+  for (TCodeFRM* W : {A, B})
+    EXPECT_EQ(W->tbCode->LeftMargin(), WithGutter);
 }
 
 TEST(Shell, OptionsApplyToOpenWindowsAndResetRestoresTheDefinition) {
