@@ -160,13 +160,13 @@ void TCodeFRM::FillFromFile(const QString& FileName) {
   DiskSync->Loaded(FileName);
 }
 
-// A loaded text is where the user's history starts: an undo record of the load would let
-// the first Undo after typing (merged into it) empty the window.
 void TCodeFRM::SetFileFormat(const TTextFormat& Format) {
   FFormat = Format;
   ShowFormat();
 }
 
+// A loaded text is where the user's history starts: an undo record of the load would let
+// the first Undo after typing (merged into it) empty the window.
 void TCodeFRM::Fill(const std::function<void()>& Load) {
   {
     const QScopedValueRollback Filling(FFilling, true);
@@ -232,8 +232,9 @@ void TCodeFRM::EditAnyway() {
 
 // Every change of the text counts, not only typed characters, so no edit is lost silently.
 void TCodeFRM::tbCodeChange() {
-  if (!FFilling && Autosave) Autosave->TextChanged();
-  if (FFilling || bFileChanged) return;
+  if (FFilling) return;
+  if (Autosave) Autosave->TextChanged();  // not yet there while the window is made
+  if (bFileChanged) return;
   bFileChanged = true;
   ShowChangeState();
 }

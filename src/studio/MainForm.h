@@ -123,6 +123,8 @@ class TMainFRM : public QMainWindow {
   TBuildOutput* BuildOutput() const { return FBuildOutput; }
 
   std::unique_ptr<TStringList> curFileList;
+  /** curFileList's entries, in order. */
+  QStringList ProjectEntries() const;
   QString compilerLoc;
   QString projectFilePath;
   std::vector<std::unique_ptr<TStringList>> wordLists;
@@ -134,6 +136,8 @@ class TMainFRM : public QMainWindow {
   TProjectWatch* ProjectWatch = nullptr;
   // Search: find and replace, find in files, go to line, matching parenthesis
   TSearchCommands* SearchCommands = nullptr;
+  // Language: reference, outline, problems, go to definition, completion.
+  TLanguageService* Language() const { return FLanguage.get(); }
 
  protected:
   void showEvent(QShowEvent* Event) override;
@@ -151,7 +155,6 @@ class TMainFRM : public QMainWindow {
   void CreateToolBars();
   void CreateClientArea();
   void CreateBuildOutput();
-  QStringList ProjectEntries() const;
   void ShowProjectTree();
   void AddTreeNode(const QString& Entry);
   void StartCompiler(bool Run);
@@ -166,11 +169,6 @@ class TMainFRM : public QMainWindow {
   QPointer<QObject> FLastResultList;
   TBuildOutput* FBuildOutput = nullptr;  // owned as a child object
 
-  // Language (reference, outline, problems, go to definition, completion). Declared last so
-  // that it goes first, while the windows it follows still live.
- public:
-  TLanguageService* Language() const { return FLanguage.get(); }
-
- private:
+  // Declared last so that it goes first, while the windows it follows still live.
   std::unique_ptr<TLanguageService> FLanguage;
 };

@@ -9,10 +9,25 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <gtest/gtest.h>
 
 #include "ScriptedDialogs.h"
 #include "studio/CodeForm.h"
 #include "studio/MainForm.h"
+
+/** Writes Bytes to Path, making its folder first. */
+inline void WriteBytes(const QString& Path, const QByteArray& Bytes) {
+  QDir().mkpath(QFileInfo(Path).path());
+  QFile File(Path);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write(Bytes);
+}
+
+/** The bytes of Path; empty when it cannot be read. */
+inline QByteArray ReadBytes(const QString& Path) {
+  QFile File(Path);
+  return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+}
 
 struct StudioFixture {
   StudioFixture() {
@@ -21,16 +36,10 @@ struct StudioFixture {
   }
   QString Path(const QString& Name) const { return Dir.filePath(Name); }
   QString Write(const QString& Name, const QByteArray& Bytes) const {
-    QDir(Dir.path()).mkpath(QFileInfo(Path(Name)).path());
-    QFile File(Path(Name));
-    File.open(QIODevice::WriteOnly);
-    File.write(Bytes);
+    WriteBytes(Path(Name), Bytes);
     return Path(Name);
   }
-  QByteArray Read(const QString& Name) const {
-    QFile File(Path(Name));
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
-  }
+  QByteArray Read(const QString& Name) const { return ReadBytes(Path(Name)); }
   QList<TCodeFRM*> Windows() const {
     QList<TCodeFRM*> Result;
     for (QMdiSubWindow* Child : Form.MdiArea()->subWindowList())

@@ -1,5 +1,5 @@
 /** @file UnreadableBar.cpp
- ** A warning-coloured row: an icon, the message and "Edit anyway". **/
+ ** A warning icon, the message and "Edit anyway". **/
 #include "studio/files/UnreadableBar.h"
 
 #include <QHBoxLayout>
@@ -7,25 +7,14 @@
 #include <QPushButton>
 #include <QStyle>
 
-TUnreadableBar::TUnreadableBar(const QString& Message, std::function<void()> OnEditAnyway,
+TUnreadableBar::TUnreadableBar(const QString& Text, std::function<void()> OnEditAnyway,
                                QWidget* Parent)
-    : QFrame(Parent) {
-  setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-  setAutoFillBackground(true);
-  QPalette Colours = palette();
-  Colours.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
-  Colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(Colours);
-  auto* Row = new QHBoxLayout(this);
-  Row->setContentsMargins(6, 3, 6, 3);
+    : TNoticeBar(Parent) {
   auto* Icon = new QLabel;
   Icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
-  Row->addWidget(Icon);
-  auto* Text = new QLabel(Message +
-                          QStringLiteral(" The window stays read-only until you choose Edit anyway."));
-  Text->setWordWrap(true);
-  Row->addWidget(Text, 1);
-  EditAnyway = new QPushButton(QStringLiteral("Edit anyway"));
-  Row->addWidget(EditAnyway);
+  FRow->insertWidget(0, Icon);
+  Message->setText(Text +
+                   QStringLiteral(" The window stays read-only until you choose Edit anyway."));
+  EditAnyway = AddButton(QStringLiteral("Edit anyway"));
   connect(EditAnyway, &QPushButton::clicked, this, std::move(OnEditAnyway));
 }

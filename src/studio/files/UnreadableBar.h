@@ -3,16 +3,15 @@
  ** window stays read-only until the user chooses to edit anyway. **/
 #pragma once
 
-#include <QFrame>
 #include <functional>
 
-class QPushButton;
+#include "studio/NoticeBar.h"
 
-class TUnreadableBar : public QFrame {
+class TUnreadableBar : public TNoticeBar {
   Q_OBJECT
 
  public:
-  TUnreadableBar(const QString& Message, std::function<void()> OnEditAnyway,
+  TUnreadableBar(const QString& Text, std::function<void()> OnEditAnyway,
                  QWidget* Parent = nullptr);
 
   QPushButton* EditAnyway;

@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int DefaultSeconds = 30;
+constexpr int MaxSeconds = 3600;
 /** A pause this long ends a typing burst. */
 constexpr int PauseMs = 2000;
 
@@ -41,27 +42,28 @@ TAutosave::~TAutosave() {
 }
 
 int TAutosave::IntervalMs() {
-  const int Seconds = UserSettings()->value(SettingsKey::AutosaveSeconds, DefaultSeconds).toInt();
-  return std::max(1, Seconds) * 1000;
+  return IntSetting(*UserSettings(), SettingsKey::AutosaveSeconds, DefaultSeconds, 0, MaxSeconds) *
+         1000;
 }
 
 void TAutosave::TextChanged() {
   FLastChange = Clock();
   if (!FFirstUnwritten) FFirstUnwritten = FLastChange;
-  if (FCopying) {
+  if (FSlicer.isActive()) {
     // The copy no longer matches the text: it starts again after the next pause.
-    FCopying = false;
     FSlicer.stop();
     FCopy.clear();
   }
   if (FTimer.isActive()) return;
   FInterval = IntervalMs();
-  FTimer.start(FInterval);
+  // Never: the timer only spaces out the looks at the setting, which are not for every key.
+  FTimer.start(FInterval > 0 ? FInterval : DefaultSeconds * 1000);
 }
 
 // Writes after the idle interval; while the user keeps typing, at the first short pause
 // once the interval has passed, so a long session is not left unprotected.
 void TAutosave::Tick() {
+  if (FInterval == 0) return;
   const qint64 Now = Clock();
   const qint64 Idle = Now - FLastChange;
   const qint64 Age = Now - FFirstUnwritten;
@@ -81,14 +83,12 @@ void TAutosave::WriteNow() {
     return;
   }
   FFirstUnwritten = 0;
-  FCopying = true;
   FCopy = QString();
   FCopy.reserve(FForm->tbCode->TextLength());
   CopySlice();
 }
 
 void TAutosave::CopySlice() {
-  if (!FCopying) return;
   const TSourceEdit& Editor = *FForm->tbCode;
   FCopy += Editor.TextRange(int(FCopy.size()) + 1, SliceLength);
   if (FCopy.size() < Editor.TextLength()) {
@@ -96,7 +96,6 @@ void TAutosave::CopySlice() {
     return;
   }
   FSlicer.stop();
-  FCopying = false;
   if (FFile.isEmpty()) FFile = FStore.NewFileName();
   const TRecoveryHeader Header{FForm->strFile, Project(), QDateTime::currentDateTime()};
   FStore.Queue([File = FFile, Header, Text = std::exchange(FCopy, QString())] {
@@ -111,7 +110,6 @@ void TAutosave::CopySlice() {
 void TAutosave::Discard() {
   FTimer.stop();
   FSlicer.stop();
-  FCopying = false;
   FCopy.clear();
   FFirstUnwritten = 0;
   if (FFile.isEmpty()) return;

@@ -33,7 +33,8 @@ class TAutosave : public QObject {
   /** Empty until the first write. */
   QString FileName() const { return FFile; }
 
-  /** The user's idle interval in milliseconds (files/autosaveSeconds, 30 s by default). */
+  /** The user's idle interval in milliseconds (files/autosaveSeconds, 30 s by default);
+      0 when the user chose never to autosave. */
   static int IntervalMs();
 
  private:
@@ -49,7 +50,7 @@ class TAutosave : public QObject {
   qint64 FLastChange = 0;
   /** When the oldest change not yet in the recovery file was made; 0 when there is none. */
   qint64 FFirstUnwritten = 0;
+  /** Active while the text is being copied. */
   QTimer FSlicer;
   QString FCopy;
-  bool FCopying = false;
 };

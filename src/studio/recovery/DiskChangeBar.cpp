@@ -1,30 +1,15 @@
 /** @file DiskChangeBar.cpp **/
 #include "studio/recovery/DiskChangeBar.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 #include "platform/core/Paths.h"
 
-TDiskChangeBar::TDiskChangeBar(QWidget* Parent) : QFrame(Parent) {
-  setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-  setAutoFillBackground(true);
-  QPalette Colours = palette();
-  Colours.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
-  Colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(Colours);
-  Message = new QLabel;
-  Message->setWordWrap(true);
-  Reload = new QPushButton(QStringLiteral("Reload"));
-  KeepMine = new QPushButton(QStringLiteral("Keep Mine"));
-  Dismiss = new QPushButton(QStringLiteral("OK"));
-  auto* Row = new QHBoxLayout(this);
-  Row->setContentsMargins(6, 3, 6, 3);
-  Row->addWidget(Message, 1);
-  Row->addWidget(Reload);
-  Row->addWidget(KeepMine);
-  Row->addWidget(Dismiss);
+TDiskChangeBar::TDiskChangeBar(QWidget* Parent) : TNoticeBar(Parent) {
+  Reload = AddButton(QStringLiteral("Reload"));
+  KeepMine = AddButton(QStringLiteral("Keep Mine"));
+  Dismiss = AddButton(QStringLiteral("OK"));
   hide();
 }
 

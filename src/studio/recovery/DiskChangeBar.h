@@ -2,12 +2,9 @@
  ** The notice inside an editor window that its file changed, or went, on disk. **/
 #pragma once
 
-#include <QFrame>
+#include "studio/NoticeBar.h"
 
-class QLabel;
-class QPushButton;
-
-class TDiskChangeBar : public QFrame {
+class TDiskChangeBar : public TNoticeBar {
  public:
   explicit TDiskChangeBar(QWidget* Parent = nullptr);
   /** The file changed on disk while the window has changes: Reload or Keep Mine. */
@@ -15,7 +12,6 @@ class TDiskChangeBar : public QFrame {
   /** The file is gone: only a way to put the notice away. */
   void ShowDeleted(const QString& FileName);
 
-  QLabel* Message;
   QPushButton* Reload;
   QPushButton* KeepMine;
   QPushButton* Dismiss;

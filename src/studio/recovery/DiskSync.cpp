@@ -13,41 +13,24 @@
 #include "studio/Dialogs.h"
 #include "studio/recovery/DiskChangeBar.h"
 
-namespace {
-constexpr int SettleMs = 100;
-}
-
-TDiskSync::TDiskSync(TCodeFRM* Form) : QObject(Form), FForm(Form), FBar(new TDiskChangeBar) {
+TDiskSync::TDiskSync(TCodeFRM* Form)
+    : QObject(Form), FForm(Form), FWatch([this] { Check(); }), FBar(new TDiskChangeBar) {
   FForm->AddBar(FBar);
-  FSettle.setSingleShot(true);
-  FSettle.setInterval(SettleMs);
-  connect(&FSettle, &QTimer::timeout, this, &TDiskSync::Check);
-  connect(&TDiskWatcher::Instance(), &TDiskWatcher::Changed, this,
-          [this](const QString& FileName) {
-            if (FileName == FPath && FKnown) FSettle.start();
-          });
   connect(FBar->Reload, &QPushButton::clicked, this, &TDiskSync::AskReload);
   connect(FBar->KeepMine, &QPushButton::clicked, this, &TDiskSync::KeepMine);
   connect(FBar->Dismiss, &QPushButton::clicked, FBar, &QWidget::hide);
 }
 
-TDiskSync::~TDiskSync() {
-  TDiskWatcher::Instance().Unwatch(FPath);
-}
-
 void TDiskSync::SetPath(const QString& FileName) {
-  if (FileName == FPath) return;
-  TDiskWatcher::Instance().Unwatch(FPath);
-  FPath = FileName;
+  if (!FWatch.SetPath(FileName)) return;
   FKnown.reset();
   FMissing = false;
   FBar->hide();
-  TDiskWatcher::Instance().Watch(FPath);
 }
 
 void TDiskSync::Loaded(const QString& FileName) {
-  if (FileName == FPath)
-    FKnown = TFileStamp::Of(FPath);
+  if (FileName == FWatch.Path())
+    FKnown = TFileStamp::Of(FWatch.Path());
   else
     FKnown.reset();
   FMissing = false;
@@ -55,16 +38,16 @@ void TDiskSync::Loaded(const QString& FileName) {
 }
 
 void TDiskSync::Saved() {
-  FKnown = TFileStamp::Of(FPath);
+  FKnown = TFileStamp::Of(FWatch.Path());
   FMissing = false;
   FBar->hide();
 }
 
 void TDiskSync::ConfirmOverwrite() {
   if (!FKnown) return;
-  const TFileStamp Now = TFileStamp::Of(FPath);
+  const TFileStamp Now = TFileStamp::Of(FWatch.Path());
   if (!Now.Exists || Now == *FKnown) return;
-  const QString Name = ExtractFileName(FPath);
+  const QString Name = ExtractFileName(FWatch.Path());
   if (TDialogs::Current().MessageBox(
           FForm,
           QStringLiteral("%1 has been changed on disk by another program since it was opened "
@@ -77,26 +60,26 @@ void TDiskSync::ConfirmOverwrite() {
 
 void TDiskSync::Check() {
   if (!FKnown) return;
-  const TFileStamp Now = TFileStamp::Of(FPath);
+  const TFileStamp Now = TFileStamp::Of(FWatch.Path());
   if (Now == *FKnown) return;
   if (!Now.Exists) {
     if (FMissing) return;
     FMissing = true;
     FForm->MarkChanged();
-    FBar->ShowDeleted(FPath);
+    FBar->ShowDeleted(FWatch.Path());
     return;
   }
   FMissing = false;
   if (FForm->bFileChanged) {
-    FBar->ShowChanged(FPath);
+    FBar->ShowChanged(FWatch.Path());
     return;
   }
   try {
     ReloadKeepingView();
-    Note(QStringLiteral("%1 was changed on disk and has been reloaded.").arg(ExtractFileName(FPath)));
+    Note(QStringLiteral("%1 was changed on disk and has been reloaded.").arg(ExtractFileName(FWatch.Path())));
   } catch (const Exception&) {
     // Unreadable for now (still being written, no permission): the text stays as it is.
-    FBar->ShowChanged(FPath);
+    FBar->ShowChanged(FWatch.Path());
   }
 }
 
@@ -107,7 +90,7 @@ void TDiskSync::ReloadKeepingView() {
   const TTextCell Caret = Editor.Selection()->StartRowCol();
   const int TopRow = Editor.VisibleRange()->FTopRow;
   const int LeftCol = Editor.VisibleRange()->LeftCol();
-  FForm->FillFromFile(FPath);
+  FForm->FillFromFile(FWatch.Path());
   const int Row = std::clamp(Caret.Row, 1, std::max(1, Editor.LineCount()));
   const int Col = std::clamp(Caret.Col, 1, Editor.LineLength(Row) + 1);
   Editor.SetSelStart(Editor.CellToCharIdx(TextCell(Row, Col)) - 1);
@@ -119,7 +102,7 @@ void TDiskSync::AskReload() {
   if (TDialogs::Current().MessageBox(
           FForm,
           QStringLiteral("Reload %1 from disk? Your changes in this window will be lost.")
-              .arg(ExtractFileName(FPath)),
+              .arg(ExtractFileName(FWatch.Path())),
           ApplicationTitle, TMsgButtons::mbYesNo, TMsgIcon::Question) != TModalResult::mrYes)
     return;
   DeliverShowingErrors([this] {
@@ -130,7 +113,7 @@ void TDiskSync::AskReload() {
 
 // The user has seen the file on disk and chose their text: Save overwrites it unasked.
 void TDiskSync::KeepMine() {
-  FKnown = TFileStamp::Of(FPath);
+  FKnown = TFileStamp::Of(FWatch.Path());
   FBar->hide();
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <optional>
 
 #include "platform/core/Exceptions.h"
@@ -23,7 +22,6 @@ class ESaveDeclined : public Exception {
 class TDiskSync : public QObject {
  public:
   explicit TDiskSync(TCodeFRM* Form);
-  ~TDiskSync() override;
 
   /** The window is now bound to FileName. */
   void SetPath(const QString& FileName);
@@ -45,11 +43,9 @@ class TDiskSync : public QObject {
   void Note(const QString& Text);
 
   TCodeFRM* FForm;
-  QString FPath;
+  TFileWatch FWatch;
   /** Empty until the window has read or written its own file. */
   std::optional<TFileStamp> FKnown;
   bool FMissing = false;
   TDiskChangeBar* FBar;
-  /** Writers touch a file several times in a row; the window looks once they are done. */
-  QTimer FSettle;
 };

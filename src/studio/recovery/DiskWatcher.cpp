@@ -6,6 +6,8 @@
 #include <QFileSystemWatcher>
 
 namespace {
+constexpr int SettleMs = 100;
+
 QString FolderOf(const QString& FileName) {
   return QFileInfo(FileName).absolutePath();
 }
@@ -69,4 +71,25 @@ void TDiskWatcher::FolderEvent(const QString& Folder) {
     Add(FileName);
     emit Changed(FileName);
   }
+}
+
+TFileWatch::TFileWatch(std::function<void()> OnSettled) {
+  FSettle.setSingleShot(true);
+  FSettle.setInterval(SettleMs);
+  connect(&FSettle, &QTimer::timeout, this, std::move(OnSettled));
+  connect(&TDiskWatcher::Instance(), &TDiskWatcher::Changed, this, [this](const QString& FileName) {
+    if (FileName == FPath) FSettle.start();
+  });
+}
+
+TFileWatch::~TFileWatch() {
+  TDiskWatcher::Instance().Unwatch(FPath);
+}
+
+bool TFileWatch::SetPath(const QString& FileName) {
+  if (FileName == FPath) return false;
+  TDiskWatcher::Instance().Unwatch(FPath);
+  FPath = FileName;
+  TDiskWatcher::Instance().Watch(FPath);
+  return true;
 }

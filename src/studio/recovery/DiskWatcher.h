@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <functional>
 
 class QFileSystemWatcher;
 
@@ -43,4 +45,19 @@ class TDiskWatcher : public QObject {
   QFileSystemWatcher* FWatcher;
   QHash<QString, int> FFiles;
   QHash<QString, int> FFolders;
+};
+
+/** One path followed through the studio's watcher: OnSettled runs once another program's
+    writes to it have settled, as writers touch a file several times in a row. */
+class TFileWatch : public QObject {
+ public:
+  explicit TFileWatch(std::function<void()> OnSettled);
+  ~TFileWatch() override;
+  /** Follows FileName from now on; false when it was followed already. */
+  bool SetPath(const QString& FileName);
+  const QString& Path() const { return FPath; }
+
+ private:
+  QString FPath;
+  QTimer FSettle;
 };

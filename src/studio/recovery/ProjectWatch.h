@@ -6,8 +6,9 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
+
+#include "studio/recovery/DiskWatcher.h"
 
 class TMainFRM;
 
@@ -15,19 +16,16 @@ class TProjectWatch : public QObject {
  public:
   /** ShowTree redraws Main's project tree from its list. */
   TProjectWatch(TMainFRM& Main, std::function<void()> ShowTree);
-  ~TProjectWatch() override;
   /** Watches FileName from now on (the project the main window shows). */
   void Follow(const QString& FileName);
 
  private:
   void Check();
-  QStringList Listed() const;
 
   TMainFRM& FMain;
   std::function<void()> FShowTree;
-  QString FPath;
+  TFileWatch FWatch;
   /** The list the user chose not to load, so the same change is not offered twice. */
   QStringList FDeclined;
   bool FAsking = false;
-  QTimer FSettle;
 };

@@ -15,13 +15,6 @@
 #include "studio/recovery/RecoveryStore.h"
 
 namespace {
-void WriteBytes(const QString& Path, const QByteArray& Bytes) {
-  QDir().mkpath(QFileInfo(Path).path());
-  QFile File(Path);
-  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-  File.write(Bytes);
-}
-
 /** The first recovery file under Folder holding Text, or an empty string. */
 QString RecoveryFileWith(const QString& Folder, const QString& Text) {
   QDirIterator It(Folder, {QStringLiteral("*.yrec")}, QDir::Files, QDirIterator::Subdirectories);
@@ -93,7 +86,5 @@ TEST(CrashRecovery, TextTypedBeforeAKillComesBackExactly) {
             QByteArray(reinterpret_cast<const char*>(Expected.utf16()), Expected.size() * 2));
   EXPECT_TRUE(S.Windows()[0]->bFileChanged);
   EXPECT_EQ(S.Windows()[0]->strFile, Source);
-  QFile Disk(Source);
-  ASSERT_TRUE(Disk.open(QIODevice::ReadOnly));
-  EXPECT_EQ(Disk.readAll(), Original);
+  EXPECT_EQ(ReadBytes(Source), Original);
 }

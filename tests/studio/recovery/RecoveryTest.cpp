@@ -24,25 +24,13 @@
 namespace {
 constexpr int Patience = 10000;
 
-/** A short interval for the test's life. */
-struct ShortAutosave {
-  explicit ShortAutosave(int Seconds = 1) {
+/** The autosave interval for the test's life: a short one, or an odd stored value. */
+struct AutosaveSetting {
+  explicit AutosaveSetting(const QVariant& Seconds = 1) {
     UserSettings()->setValue(SettingsKey::AutosaveSeconds, Seconds);
   }
-  ~ShortAutosave() { UserSettings()->remove(SettingsKey::AutosaveSeconds); }
+  ~AutosaveSetting() { UserSettings()->remove(SettingsKey::AutosaveSeconds); }
 };
-
-QByteArray ReadBytes(const QString& Path) {
-  QFile File(Path);
-  return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes) {
-  QDir().mkpath(QFileInfo(Path).path());
-  QFile File(Path);
-  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-  File.write(Bytes);
-}
 
 bool RecoveryFileHolds(const QString& Path, const QString& Text) {
   try {
@@ -90,7 +78,7 @@ TEST(RecoveryFile, KeepsEveryCharacterAndRejectsDamage) {
 }
 
 TEST(Autosave, WritesAfterAPauseAndGoesOnSaveAndOnCloseWithoutSaving) {
-  ShortAutosave Short;
+  AutosaveSetting Short;
   StudioFixture S;
   TCodeFRM* Code = S.Form.OpenSourceFile(S.Write("a.yor", "one\r\n"), "a.yor");
   auto* Host = Code->findChild<TQtControlHost*>();
@@ -116,7 +104,7 @@ TEST(Autosave, WritesAfterAPauseAndGoesOnSaveAndOnCloseWithoutSaving) {
 }
 
 TEST(Autosave, WaitsForAPauseInTyping) {
-  ShortAutosave Short(2);
+  AutosaveSetting Short(2);
   StudioFixture S;
   TCodeFRM* Code = S.Form.OpenSourceFile(S.Write("a.yor", "one\r\n"), "a.yor");
   auto* Host = Code->findChild<TQtControlHost*>();
@@ -132,6 +120,28 @@ TEST(Autosave, WaitsForAPauseInTyping) {
   const QString Typed = Code->tbCode->Text();
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryFileHolds(Code->Autosave->FileName(), Typed); },
                               Patience));
+}
+
+// The interval is read as the Options page shows it; 0 is its "Never".
+TEST(Autosave, IntervalAsTheOptionsPageShowsIt) {
+  const struct {
+    QVariant Stored;
+    int Ms;
+  } Cases[] = {{5, 5000}, {3600, 3'600'000}, {0, 0}, {-3, 30000}, {99999, 30000}, {"abc", 30000}};
+  for (const auto& C : Cases) {
+    AutosaveSetting Setting(C.Stored);
+    EXPECT_EQ(TAutosave::IntervalMs(), C.Ms) << C.Stored.toString().toStdString();
+  }
+  EXPECT_EQ(TAutosave::IntervalMs(), 30000) << "nothing stored";
+}
+
+TEST(Autosave, NeverWritesWhenTheUserChoseNever) {
+  AutosaveSetting Never(0);
+  StudioFixture S;
+  TCodeFRM* Code = S.Form.OpenSourceFile(S.Write("a.yor", "one\r\n"), "a.yor");
+  QTest::keyClicks(Code->findChild<TQtControlHost*>(), "ab");
+  QTest::qWait(1500);
+  EXPECT_TRUE(Code->Autosave->FileName().isEmpty());
 }
 
 TEST(RecoveryStore, TakesOnlyTheFilesOfStudiosThatAreGone) {
