@@ -146,14 +146,8 @@ bool TLanguageService::IsOpen(const QString& File) const {
 
 void TLanguageService::EditorSettled(TEditorLanguage* Language) {
   const QString File = IndexPath(Language->File());
-  const std::vector<TDeclaration>& Old = FIndex.DeclarationsOf(File);
-  const std::vector<TDeclaration>& New = Language->Declarations();
-  const bool Changed = Old.size() != New.size() ||
-      !std::equal(Old.begin(), Old.end(), New.begin(), [](const TDeclaration& A, const TDeclaration& B) {
-        return A.Name == B.Name && A.Kind == B.Kind && A.Line == B.Line;
-      });
-  if (Changed) {
-    FIndex.SetFile(File, New);
+  if (FIndex.DeclarationsOf(File) != Language->Declarations()) {
+    FIndex.SetFile(File, Language->Declarations());
     RecheckAll();  // a name declared or gone changes the other files' findings too
   } else {
     Language->Recheck();

@@ -144,6 +144,18 @@ TEST(Language, GoToDefinitionAcrossFilesWithAChooserForSeveral) {
   Service->Chooser()->close();
 }
 
+// Indenting a declaration moves only its column; the index must follow it too.
+TEST(Language, GoToDefinitionFindsADeclarationMovedAlongItsLine) {
+  LanguageFixture S;
+  TEditorLanguage* L = S.Open("a.yor", "procedure Draw {\r\n}\r\ncall Draw\r\n");
+  S.Caret(L, 1, 1);
+  QTest::keyClicks(L->Host(), "  ");
+  L->Settle();
+  S.Caret(L, 3, 7);
+  S.Service()->GoToDefinition1->trigger();
+  EXPECT_EQ(L->Editor()->SelStart() + 1, L->Editor()->CellToCharIdx(TextCell(1, 13)));
+}
+
 TEST(Language, CompletionAcceptsAsOneUndoStepAndLeavesKeysAloneOtherwise) {
   LanguageFixture S;
   TEditorLanguage* L = S.Open("a.yor", "procedure PushAll {\r\n}\r\n");
