@@ -156,6 +156,17 @@ TEST(Language, GoToDefinitionFindsADeclarationMovedAlongItsLine) {
   EXPECT_EQ(L->Editor()->SelStart() + 1, L->Editor()->CellToCharIdx(TextCell(1, 13)));
 }
 
+// The index keys files by their clean path; a window opened by another spelling of it
+// must still know its own declarations for its own.
+TEST(Language, ARoutineIsNoDuplicateOfItselfWhateverThePathsSpelling) {
+  LanguageFixture S;
+  const QString Path = S.Write("a.yor", "procedure P {\r\n}\r\n");
+  TCodeFRM* Code = S.Form.OpenSourceFile(QFileInfo(Path).path() + "/./a.yor", "a.yor");
+  TEditorLanguage* L = TLanguageService::LanguageOf(Code);
+  L->Settle();
+  EXPECT_TRUE(L->Problems().empty()) << L->Problems()[0].Message.toStdString();
+}
+
 TEST(Language, CompletionAcceptsAsOneUndoStepAndLeavesKeysAloneOtherwise) {
   LanguageFixture S;
   TEditorLanguage* L = S.Open("a.yor", "procedure PushAll {\r\n}\r\n");
