@@ -8,12 +8,6 @@
 #include "language/ProjectIndex.h"
 #include "language/Reference.h"
 
-bool IsIdentifierChar(QChar C) {
-  const char16_t U = C.unicode();
-  return (U >= u'0' && U <= u'9') || (U >= u'a' && U <= u'z') || (U >= u'A' && U <= u'Z') ||
-         U == u'_' || U == u'$';
-}
-
 std::vector<TCompletionItem> CompletionsFor(const QString& Prefix, const TCompletionSources& Sources,
                                             const TReference& Reference, int Limit) {
   std::vector<TCompletionItem> Items;

@@ -24,6 +24,3 @@ struct TCompletionSources {
     order, at most Limit of them. */
 std::vector<TCompletionItem> CompletionsFor(const QString& Prefix, const TCompletionSources& Sources,
                                             const TReference& Reference, int Limit = 200);
-
-/** The word characters of the language: letters, digits, '_' and '$'. */
-bool IsIdentifierChar(QChar C);

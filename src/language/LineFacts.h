@@ -15,6 +15,7 @@ struct TDeclaration {
   QString Name;
   int Line = 0;  ///< 1-based
   int Column = 0;  ///< 1-based
+  bool operator==(const TDeclaration&) const = default;
 };
 
 /** A name used as the target of call, jmp, a conditional jump or loop. */

@@ -3,12 +3,6 @@
 #include "language/LineLexer.h"
 
 namespace {
-bool IsWordChar(QChar C) {
-  const char16_t U = C.unicode();
-  return (U >= u'0' && U <= u'9') || (U >= u'a' && U <= u'z') || (U >= u'A' && U <= u'Z') ||
-         U == u'_' || U == u'$';
-}
-
 bool IsSymbolChar(QChar C) {
   return C.unicode() <= 255 && QStringView(u"!\"%&*+,-./:;<=>?@\\^|~").contains(C);
 }
@@ -30,6 +24,12 @@ int DirectiveEnd(QStringView Line, int From) {
   return At < 0 ? -1 : static_cast<int>(At) + 1;
 }
 }  // namespace
+
+bool IsIdentifierChar(QChar C) {
+  const char16_t U = C.unicode();
+  return (U >= u'0' && U <= u'9') || (U >= u'a' && U <= u'z') || (U >= u'A' && U <= u'Z') ||
+         U == u'_' || U == u'$';
+}
 
 int BracketKind(QChar C) {
   switch (C.unicode()) {
@@ -77,8 +77,8 @@ TLexState LexLine(QStringView Line, TLexState State, std::vector<TToken>& Tokens
       const bool Opening = C == u'(' || C == u'[' || C == u'{';
       Tokens.push_back({Opening ? TTokenKind::Open : TTokenKind::Close, I, 1});
       ++I;
-    } else if (IsWordChar(C)) {
-      while (I < Size && IsWordChar(Line[I])) ++I;
+    } else if (IsIdentifierChar(C)) {
+      while (I < Size && IsIdentifierChar(Line[I])) ++I;
       const bool Number = (C >= u'0' && C <= u'9') || C == u'$';
       Tokens.push_back({Number ? TTokenKind::Number : TTokenKind::Word, Start, I - Start});
     } else if (IsSymbolChar(C)) {

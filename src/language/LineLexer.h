@@ -22,5 +22,8 @@ struct TToken {
     the line's end. Spaces between tokens give no token. */
 TLexState LexLine(QStringView Line, TLexState State, std::vector<TToken>& Tokens);
 
+/** The word characters of the language: letters, digits, '_' and '$'. */
+bool IsIdentifierChar(QChar C);
+
 /** Which of "([{" or ")]}" a bracket character is: 0, 1, 2; -1 for any other character. */
 int BracketKind(QChar C);

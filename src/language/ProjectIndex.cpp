@@ -1,22 +1,26 @@
 /** @file ProjectIndex.cpp
- ** Files replace their whole list of declarations; the name table is rebuilt from them. **/
+ ** Files replace their whole list of declarations; only that file's names change in the
+ ** name table, so indexing a project file by file stays linear. **/
 #include "language/ProjectIndex.h"
 
 #include <QStringList>
 #include <algorithm>
 
 void TProjectIndex::SetFile(const QString& File, std::vector<TDeclaration> Declarations) {
+  Unhash(File);
+  for (const TDeclaration& D : Declarations) FByName.insert(D.Name.toLower(), {File, D});
   FFiles[File] = std::move(Declarations);
-  Rehash();
 }
 
 void TProjectIndex::RemoveFile(const QString& File) {
-  if (FFiles.erase(File)) Rehash();
+  Unhash(File);
+  FFiles.erase(File);
 }
 
-void TProjectIndex::Clear() {
-  FFiles.clear();
-  Rehash();
+void TProjectIndex::Unhash(const QString& File) {
+  const auto It = FFiles.find(File);
+  if (It == FFiles.end()) return;
+  for (const TDeclaration& D : It->second) FByName.remove(D.Name.toLower(), {File, D});
 }
 
 QStringList TProjectIndex::Files() const {
@@ -29,13 +33,6 @@ const std::vector<TDeclaration>& TProjectIndex::DeclarationsOf(const QString& Fi
   static const std::vector<TDeclaration> None;
   const auto It = FFiles.find(File);
   return It == FFiles.end() ? None : It->second;
-}
-
-void TProjectIndex::Rehash() {
-  FByName.clear();
-  for (const auto& [File, Declarations] : FFiles)
-    for (const TDeclaration& D : Declarations) FByName.insert(D.Name.toLower(), {File, D});
-  ++FGeneration;
 }
 
 std::vector<TLocatedDeclaration> TProjectIndex::Find(const QString& Name) const {

@@ -12,13 +12,13 @@
 struct TLocatedDeclaration {
   QString File;
   TDeclaration Declaration;
+  bool operator==(const TLocatedDeclaration&) const = default;
 };
 
 class TProjectIndex {
  public:
   void SetFile(const QString& File, std::vector<TDeclaration> Declarations);
   void RemoveFile(const QString& File);
-  void Clear();
   QStringList Files() const;
   const std::vector<TDeclaration>& DeclarationsOf(const QString& File) const;
 
@@ -27,13 +27,11 @@ class TProjectIndex {
   /** Every declaration whose name contains Filter (all for an empty one); those starting
       with it first, each group by name. */
   std::vector<TLocatedDeclaration> Matching(const QString& Filter) const;
-  /** Bumped by every change, so that views know when to refresh. */
-  int Generation() const { return FGeneration; }
 
  private:
-  void Rehash();
+  /** Takes the names of File's declarations out of FByName. */
+  void Unhash(const QString& File);
 
   std::map<QString, std::vector<TDeclaration>> FFiles;
   QMultiHash<QString, TLocatedDeclaration> FByName;  ///< lower-case name
-  int FGeneration = 0;
 };

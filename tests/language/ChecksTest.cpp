@@ -5,13 +5,6 @@
 #include "language/SourceChecks.h"
 
 namespace {
-struct TChecked {
-  TSourceModel Model{TReference::Standard()};
-  TProjectIndex Index;
-  QStringList Lines;
-  std::vector<TProblem> Problems;
-};
-
 std::vector<TProblem> Check(const QString& Source, TProjectIndex* Shared = nullptr,
                             const QString& File = QStringLiteral("main.yor")) {
   TSourceModel Model(TReference::Standard());

@@ -86,7 +86,8 @@ void TEditorLanguage::Settle() {
 
 void TEditorLanguage::Recheck() {
   if (!FService) return;
-  FProblems = CheckSource(Model(), File(), FService->Index(), FSource.LineReader());
+  // As the index spells the file, or its own routines count as declared twice.
+  FProblems = CheckSource(Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
   FUnderlines->SetProblems(FProblems);
   FMarks.SetProblems(FProblems);
   FService->ProblemsChanged();

@@ -47,10 +47,19 @@ TLanguageService::TLanguageService(TMainFRM* MainForm) : FMainForm(MainForm) {
   });
   FMainForm->MdiArea()->viewport()->installEventFilter(this);
   connect(FMainForm->MdiArea(), &QMdiArea::subWindowActivated, this, [this] { ShowOutline(); });
+  // Showing a project resets the tree and inserts its rows: one reading of its files for both.
+  FReindexTimer.setSingleShot(true);
+  FReindexTimer.setInterval(0);
+  connect(&FReindexTimer, &QTimer::timeout, this, [this] { ReindexProject(); });
   QAbstractItemModel* Tree = FMainForm->tvFiles->model();
-  for (auto Signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-    connect(Tree, Signal, this, [this] { QTimer::singleShot(0, this, [this] { ReindexProject(); }); });
-  connect(Tree, &QAbstractItemModel::modelReset, this, [this] { QTimer::singleShot(0, this, [this] { ReindexProject(); }); });
+  const auto Reindex = [this] { FReindexTimer.start(); };
+  connect(Tree, &QAbstractItemModel::rowsInserted, this, Reindex);
+  connect(Tree, &QAbstractItemModel::rowsRemoved, this, Reindex);
+  connect(Tree, &QAbstractItemModel::modelReset, this, Reindex);
+  // The files of a project are read one by one: the open windows are checked once for a burst.
+  FRecheckTimer.setSingleShot(true);
+  FRecheckTimer.setInterval(50);
+  connect(&FRecheckTimer, &QTimer::timeout, this, [this] { RecheckAll(); });
   connect(&FWatcher, &QFileSystemWatcher::fileChanged, this, [this](const QString& File) {
     if (!IsOpen(File) && QFileInfo::exists(File)) {
       FWatcher.addPath(File);  // a file replaced on save leaves the watch
@@ -146,14 +155,8 @@ bool TLanguageService::IsOpen(const QString& File) const {
 
 void TLanguageService::EditorSettled(TEditorLanguage* Language) {
   const QString File = IndexPath(Language->File());
-  const std::vector<TDeclaration>& Old = FIndex.DeclarationsOf(File);
-  const std::vector<TDeclaration>& New = Language->Declarations();
-  const bool Changed = Old.size() != New.size() ||
-      !std::equal(Old.begin(), Old.end(), New.begin(), [](const TDeclaration& A, const TDeclaration& B) {
-        return A.Name == B.Name && A.Kind == B.Kind && A.Line == B.Line;
-      });
-  if (Changed) {
-    FIndex.SetFile(File, New);
+  if (FIndex.DeclarationsOf(File) != Language->Declarations()) {
+    FIndex.SetFile(File, Language->Declarations());
     RecheckAll();  // a name declared or gone changes the other files' findings too
   } else {
     Language->Recheck();
@@ -232,7 +235,7 @@ void TLanguageService::ReadInBackground(const QString& File) {
 void TLanguageService::FileRead(const QString& File, int Generation, std::vector<TDeclaration> Declarations) {
   if (Generation != FReadGeneration.value(File) || IsOpen(File)) return;  // newer news, or a window holds it
   FIndex.SetFile(File, std::move(Declarations));
-  RecheckAll();
+  FRecheckTimer.start();
 }
 
 void TLanguageService::GoTo(const QString& File, int Line, int Column) {

@@ -87,6 +87,8 @@ class TLanguageService : public QObject {
   QHash<QString, int> FReadGeneration;
   QHash<const TSourceEdit*, QStringList> FDefinitionWords;
   QTimer FProblemsTimer;
+  QTimer FReindexTimer;
+  QTimer FRecheckTimer;
   QThreadPool FReaders;  ///< last member: waited for before the rest goes
 };
 

@@ -5,12 +5,6 @@
 namespace {
 constexpr int LineRole = Qt::UserRole;
 constexpr int ColumnRole = Qt::UserRole + 1;
-
-bool Same(const std::vector<TDeclaration>& A, const std::vector<TDeclaration>& B) {
-  return std::equal(A.begin(), A.end(), B.begin(), B.end(), [](const TDeclaration& X, const TDeclaration& Y) {
-    return X.Kind == Y.Kind && X.Name == Y.Name && X.Line == Y.Line && X.Column == Y.Column;
-  });
-}
 }  // namespace
 
 TOutlinePanel::TOutlinePanel(std::function<void(int, int)> GoTo, QWidget* Parent)
@@ -23,7 +17,7 @@ TOutlinePanel::TOutlinePanel(std::function<void(int, int)> GoTo, QWidget* Parent
 }
 
 void TOutlinePanel::SetDeclarations(const std::vector<TDeclaration>& Declarations) {
-  if (Same(Declarations, FShown)) return;
+  if (Declarations == FShown) return;
   FShown = Declarations;
   FMarked = nullptr;
   clear();

@@ -144,6 +144,29 @@ TEST(Language, GoToDefinitionAcrossFilesWithAChooserForSeveral) {
   Service->Chooser()->close();
 }
 
+// Indenting a declaration moves only its column; the index must follow it too.
+TEST(Language, GoToDefinitionFindsADeclarationMovedAlongItsLine) {
+  LanguageFixture S;
+  TEditorLanguage* L = S.Open("a.yor", "procedure Draw {\r\n}\r\ncall Draw\r\n");
+  S.Caret(L, 1, 1);
+  QTest::keyClicks(L->Host(), "  ");
+  L->Settle();
+  S.Caret(L, 3, 7);
+  S.Service()->GoToDefinition1->trigger();
+  EXPECT_EQ(L->Editor()->SelStart() + 1, L->Editor()->CellToCharIdx(TextCell(1, 13)));
+}
+
+// The index keys files by their clean path; a window opened by another spelling of it
+// must still know its own declarations for its own.
+TEST(Language, ARoutineIsNoDuplicateOfItselfWhateverThePathsSpelling) {
+  LanguageFixture S;
+  const QString Path = S.Write("a.yor", "procedure P {\r\n}\r\n");
+  TCodeFRM* Code = S.Form.OpenSourceFile(QFileInfo(Path).path() + "/./a.yor", "a.yor");
+  TEditorLanguage* L = TLanguageService::LanguageOf(Code);
+  L->Settle();
+  EXPECT_TRUE(L->Problems().empty()) << L->Problems()[0].Message.toStdString();
+}
+
 TEST(Language, CompletionAcceptsAsOneUndoStepAndLeavesKeysAloneOtherwise) {
   LanguageFixture S;
   TEditorLanguage* L = S.Open("a.yor", "procedure PushAll {\r\n}\r\n");
