@@ -44,6 +44,10 @@ class TMainFRM : public QMainWindow {
   TCodeFRM* OpenSourceFile(const QString& Path, const QString& Caption);
   /** A new, empty editor window bound to Path, shown maximised. */
   TCodeFRM* NewCodeWindow(const QString& Path, const QString& Caption);
+  /** The editor window holding the file Path, or nullptr. */
+  TCodeFRM* CodeFormOf(const QString& Path) const;
+  /** Path's window brought forward, or the file opened in a new one when no window holds it. */
+  TCodeFRM* ShowSourceFile(const QString& Path, const QString& Caption);
   /** An entry of the project as a path: relative entries lie in the project's folder. */
   QString ResolvePath(const QString& Entry) const;
   /** FileName as the project stores it: relative to the project's folder where it can be. */

@@ -71,6 +71,19 @@ TCodeFRM* TMainFRM::NewCodeWindow(const QString& Path, const QString& Caption) {
   return Form;
 }
 
+TCodeFRM* TMainFRM::CodeFormOf(const QString& Path) const {
+  for (QMdiSubWindow* Child : FMdiArea->subWindowList())
+    if (auto* Code = dynamic_cast<TCodeFRM*>(Child); Code && SameFile(Code->strFile, Path)) return Code;
+  return nullptr;
+}
+
+TCodeFRM* TMainFRM::ShowSourceFile(const QString& Path, const QString& Caption) {
+  TCodeFRM* Code = CodeFormOf(Path);
+  if (!Code) return OpenSourceFile(Path, Caption);
+  if (FMdiArea->currentSubWindow() != Code) FMdiArea->setActiveSubWindow(Code);
+  return Code;
+}
+
 TCodeFRM* TMainFRM::OpenSourceFile(const QString& Path, const QString& Caption) {
   TCodeFRM* Form = NewCodeWindow(Path, Caption);
   Form->FillFromFile(Path);
@@ -140,15 +153,7 @@ void TMainFRM::tvFilesClick() {
   const QString Entry = Node->data(0, EntryRole).toString();
   const QString Path = ResolvePath(Entry);
   if (!FileExists(Path)) return;
-  const QList<QMdiSubWindow*> Children = FMdiArea->subWindowList();
-  for (auto It = Children.rbegin(); It != Children.rend(); ++It) {
-    const auto* Code = dynamic_cast<TCodeFRM*>(*It);
-    if (Code && Code->strFile == Path) {
-      if (FMdiArea->currentSubWindow() != *It) FMdiArea->setActiveSubWindow(*It);
-      return;
-    }
-  }
-  OpenSourceFile(Path, Entry);
+  ShowSourceFile(Path, Entry);
 }
 
 void TMainFRM::Save1Click() {

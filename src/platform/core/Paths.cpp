@@ -89,3 +89,10 @@ QString ExtractRelativePath(const QString& BaseName, const QString& DestName) {
     Result += Dest[I] + Separator;
   return Result + ExtractFileName(DestName);
 }
+
+bool SameFile(const QString& A, const QString& B) {
+  if (QDir::cleanPath(QFileInfo(A).absoluteFilePath()) == QDir::cleanPath(QFileInfo(B).absoluteFilePath()))
+    return true;
+  const QString Canonical = QFileInfo(A).canonicalFilePath();
+  return !Canonical.isEmpty() && Canonical == QFileInfo(B).canonicalFilePath();
+}

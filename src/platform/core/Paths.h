@@ -21,3 +21,5 @@ QString ExpandFileName(const QString& Path);
     unchanged. Windows-style inputs (a drive or "\" separators) compare folders without regard
     to case and give "\" separators; Linux paths compare folders exactly and give "/". */
 QString ExtractRelativePath(const QString& BaseName, const QString& DestName);
+/** True when A and B name the same file: equal once cleaned, or the same file behind links. */
+bool SameFile(const QString& A, const QString& B);

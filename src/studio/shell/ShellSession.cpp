@@ -54,9 +54,7 @@ void TStudioShell::RestoreSession() {
       Missing << QFileInfo(W.Path).fileName();
       continue;
     }
-    TCodeFRM* Code = nullptr;
-    for (TCodeFRM* Open : CodeForms())
-      if (Open->strFile == W.Path) Code = Open;
+    TCodeFRM* Code = FForm.CodeFormOf(W.Path);
     if (!Code &&
         !DeliverShowingErrors([&] {
           Code = FForm.OpenSourceFile(W.Path, W.Caption);
