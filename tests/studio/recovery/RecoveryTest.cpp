@@ -221,6 +221,32 @@ TEST(RecoveryOffer, RecoversIntoAChangedWindowAndKeepsWhatCannotBeRead) {
   EXPECT_EQ(Next.LeftBehind(), QStringList{Root.filePath("gone/window-2.yrec")});
 }
 
+// The file's window is the one recovered into: its encoding and line breaks stay the file's,
+// and Undo shows what the file holds.
+TEST(RecoveryOffer, RecoversIntoTheFilesOwnWindowKeepingItsLineBreaks) {
+  StudioFixture S;
+  QTemporaryDir Root;
+  const QString Path = S.Write("a.yor", "on disk\n");
+  TCodeFRM* Open = S.Form.OpenSourceFile(Path, "a.yor");
+  WriteBytes(Root.filePath("gone/window-1.yrec"),
+             EncodeRecovery({Path, QString(), QDateTime::currentDateTime()}, "recovered\r\nmore\r\n"));
+  S.Dialogs.ModalAnswers = {[](QDialog& Dialog) {
+    dynamic_cast<TRecoveryDialog&>(Dialog).btRecover->click();
+    return TModalResult::mrOk;
+  }};
+  TRecoveryStore Store(Root.path());
+  OfferRecovery(S.Form, Store);
+
+  ASSERT_EQ(S.Windows().size(), 1);
+  ASSERT_EQ(S.Windows()[0], Open);
+  EXPECT_EQ(Open->tbCode->Text(), "recovered\r\nmore\r\n");
+  EXPECT_TRUE(Open->bFileChanged);
+  Open->Save();
+  EXPECT_EQ(S.Read("a.yor"), "recovered\nmore\n");
+  Open->tbCode->Undo();
+  EXPECT_EQ(Open->tbCode->Text(), "on disk\r\n");
+}
+
 TEST(LineDiff, MatchesSharedLinesAndMarksTheRest) {
   const struct {
     QStringList Old, New;
