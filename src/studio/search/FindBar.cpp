@@ -265,13 +265,17 @@ void TFindBar::ShowStatus() {
   FStatus->setText(Status());
 }
 
+// Esc reaches the bar from whichever of its fields, boxes or buttons has the focus.
+void TFindBar::keyPressEvent(QKeyEvent* Event) {
+  if (Event->key() == Qt::Key_Escape)
+    Close();
+  else
+    QFrame::keyPressEvent(Event);
+}
+
 bool TFindBar::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() != QEvent::KeyPress) return QFrame::eventFilter(Watched, Event);
   auto* Key = static_cast<QKeyEvent*>(Event);
-  if (Key->key() == Qt::Key_Escape) {
-    Close();
-    return true;
-  }
   if (Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter) {
     if (Watched == FReplace)
       ReplaceCurrent();

@@ -41,6 +41,7 @@ class TFindBar : public QFrame {
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
  private:
   /** Sets the fields without searching. */

@@ -95,6 +95,11 @@ TEST(SearchKeys, OptionsAndAnInvalidPattern) {
   S.Type(QStringLiteral("("));
   EXPECT_TRUE(S.Status().contains("at position")) << S.Status().toStdString();
   EXPECT_EQ(S.E->Text(), "Mov mov MOVE");
+  // Esc closes the bar from one of its boxes too.
+  S.Bar()->findChildren<QCheckBox*>()[1]->setFocus();
+  S.Key(Qt::Key_Escape);
+  EXPECT_FALSE(S.Bar()->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), S.Host());
 }
 
 TEST(SearchKeys, ReplaceAllFromTheBarReportsTheCount) {
