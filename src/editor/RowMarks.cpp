@@ -9,22 +9,30 @@
 #include "platform/core/Canvas.h"
 
 namespace {
-// Light cells keep the row number readable; the strip at the edge tells the kind at a glance.
-struct TMarkColors {
-  TColor Cell;
-  TColor Strip;
-};
-
-TMarkColors ColorsOf(TRowMarkKind Kind) {
+// The strip at the edge tells the kind at a glance.
+TColor StripColor(TRowMarkKind Kind) {
   switch (Kind) {
     case TRowMarkKind::Error:
-      return {0xB8B8F6, 0x2828D0};
+      return 0x2828D0;
     case TRowMarkKind::Warning:
-      return {0x90DEF8, 0x0098E0};
+      return 0x0098E0;
     case TRowMarkKind::Note:
       break;
   }
-  return {0xF2DCBE, 0xD07030};
+  return 0xD07030;
+}
+
+// The cell is the gutter's own colour tinted by the strip's, so the row number stays as
+// readable as on any other row, in a light gutter and in a dark one.
+TColor Tinted(TColor Fill, TColor Tint) {
+  constexpr int TintPercent = 30;
+  TColor Result = 0;
+  for (int Shift = 0; Shift <= 16; Shift += 8) {
+    const int A = (Fill >> Shift) & 0xFF;
+    const int B = (Tint >> Shift) & 0xFF;
+    Result |= TColor((A * (100 - TintPercent) + B * TintPercent) / 100) << Shift;
+  }
+  return Result;
 }
 
 constexpr int StripWidth = 4;
@@ -134,10 +142,10 @@ void TRowMarks::PaintGutterCell(TCanvas& Canvas, int Row, const TRect& Cell, TCo
     Canvas.SetBrushColor(Fill);
     return;
   }
-  const TMarkColors Colors = ColorsOf(Kind);
-  Canvas.SetBrushColor(Colors.Strip);
+  const TColor Strip = StripColor(Kind);
+  Canvas.SetBrushColor(Strip);
   Canvas.FillRect(TRect{Cell.Right - StripWidth, Cell.Top, Cell.Right, Cell.Bottom});
-  Canvas.SetBrushColor(Colors.Cell);
+  Canvas.SetBrushColor(Tinted(Fill, Strip));
   Canvas.FillRect(TRect{Cell.Left, Cell.Top, Cell.Right - StripWidth, Cell.Bottom});
 }
 

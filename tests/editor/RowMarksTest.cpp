@@ -7,6 +7,7 @@
 #include "editor/MemoComponent.h"
 #include "editor/RowMarks.h"
 #include "editor/VisibleRange.h"
+#include "support/RecordingHost.h"
 
 namespace {
 // Replaces Count characters from Start through the editor's one replacement.
@@ -136,4 +137,26 @@ TEST(RowMarks, ToolTipOnlyInTheGutter) {
   EXPECT_EQ(E.RowMarks()->ToolTipAt(60, 15), "");
   E.VisibleRange()->FTopRow = 2;
   EXPECT_EQ(E.RowMarks()->ToolTipAt(5, 5), "undefined symbol");
+}
+
+// The row number goes on the marked cell as on any other row: a dark gutter stays dark.
+TEST(RowMarks, CellIsTheGutterTintedByTheKind) {
+  TMemoComponent E;
+  E.SetText("a\r\nb");
+  E.RowMarks()->Add("build", 2, TRowMarkKind::Error, "undefined symbol");
+  const auto Lightness = [](TColor C) {
+    return int((C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF)) / 3;
+  };
+  for (const TColor Fill : {TColor(0xF0F0F0), TColor(0x2D2D2D)}) {
+    TRecordingCanvas Canvas;
+    E.RowMarks()->PaintGutterCell(Canvas, 2, TRect{0, 0, 40, 12}, Fill);
+    ASSERT_EQ(Canvas.Calls.size(), 2u);
+    const TColor Cell = Canvas.BrushColor();
+    EXPECT_NE(Cell, Fill);
+    EXPECT_LT(std::abs(Lightness(Cell) - Lightness(Fill)), 60) << std::hex << Fill;
+    TRecordingCanvas Plain;
+    E.RowMarks()->PaintGutterCell(Plain, 1, TRect{0, 0, 40, 12}, Fill);
+    EXPECT_TRUE(Plain.Calls.empty());
+    EXPECT_EQ(Plain.BrushColor(), Fill);
+  }
 }
