@@ -6,6 +6,15 @@
 #include "editor/SelectionRange.h"
 
 namespace {
+// Markers are chosen for a light background; on a dark one they would wash out the light
+// text, so there a marker is the background tinted towards the marker's colour.
+TColor MarkerOn(const TBackgroundMark& Mark, TColor Background) {
+  constexpr int DarkTintPercent = 35;
+  if (Mark.TextColor != clNone) return Mark.Color;  // a text colour of its own goes with it
+  const TColor Under = ColorToRGB(Background);
+  return Lightness(Under) < 128 ? MixColors(Under, ColorToRGB(Mark.Color), DarkTintPercent) : Mark.Color;
+}
+
 TCustomFormattedRange* NewPiece(TMemoComponent& Editor, const TCustomFormattedRange& From,
                                 int Start, int End, TColor Color, TColor TextColor) {
   auto* Piece = new TFormattedRange;
@@ -45,7 +54,7 @@ void ApplyBackgroundMarks(TMemoComponent& Editor, const std::vector<TBackgroundM
       const int E = std::min(B, Mark.End);
       if (S > E) continue;
       if (S > Pos) Result.push_back(NewPiece(Editor, *Item, Pos, S - 1, Item->Color(), clNone));
-      Result.push_back(NewPiece(Editor, *Item, S, E, Mark.Color, Mark.TextColor));
+      Result.push_back(NewPiece(Editor, *Item, S, E, MarkerOn(Mark, Item->Color()), Mark.TextColor));
       Pos = E + 1;
     }
     if (Pos <= B) Result.push_back(NewPiece(Editor, *Item, Pos, B, Item->Color(), clNone));

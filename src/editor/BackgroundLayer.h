@@ -28,7 +28,8 @@ class TBackgroundLayer {
   virtual void CollectMarks(int From, int To, std::vector<TBackgroundMark>& Marks) = 0;
 };
 
-/** Splits Items where Marks begin and end and gives the marked pieces their colours; the
-    selection's pieces stay as they are. Marks must be in text order. */
+/** Splits Items where Marks begin and end and gives the marked pieces their colours (on a
+    dark background, the background tinted towards them); the selection's pieces stay as
+    they are. Marks must be in text order. */
 void ApplyBackgroundMarks(TMemoComponent& Editor, const std::vector<TBackgroundMark>& Marks,
                           TFormattedRangeArray& Items);

@@ -22,20 +22,8 @@ TColor StripColor(TRowMarkKind Kind) {
   return 0xD07030;
 }
 
-// The cell is the gutter's own colour tinted by the strip's, so the row number stays as
-// readable as on any other row, in a light gutter and in a dark one.
-TColor Tinted(TColor Fill, TColor Tint) {
-  constexpr int TintPercent = 30;
-  TColor Result = 0;
-  for (int Shift = 0; Shift <= 16; Shift += 8) {
-    const int A = (Fill >> Shift) & 0xFF;
-    const int B = (Tint >> Shift) & 0xFF;
-    Result |= TColor((A * (100 - TintPercent) + B * TintPercent) / 100) << Shift;
-  }
-  return Result;
-}
-
 constexpr int StripWidth = 4;
+constexpr int CellTintPercent = 30;
 }  // namespace
 
 bool TRowMarks::TMark::Standing() const {
@@ -145,7 +133,9 @@ void TRowMarks::PaintGutterCell(TCanvas& Canvas, int Row, const TRect& Cell, TCo
   const TColor Strip = StripColor(Kind);
   Canvas.SetBrushColor(Strip);
   Canvas.FillRect(TRect{Cell.Right - StripWidth, Cell.Top, Cell.Right, Cell.Bottom});
-  Canvas.SetBrushColor(Tinted(Fill, Strip));
+  // The gutter's own colour tinted by the strip's: the row number stays as readable as on any
+  // other row, in a light gutter and in a dark one.
+  Canvas.SetBrushColor(MixColors(ColorToRGB(Fill), Strip, CellTintPercent));
   Canvas.FillRect(TRect{Cell.Left, Cell.Top, Cell.Right - StripWidth, Cell.Bottom});
 }
 

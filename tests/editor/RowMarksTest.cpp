@@ -144,9 +144,6 @@ TEST(RowMarks, CellIsTheGutterTintedByTheKind) {
   TMemoComponent E;
   E.SetText("a\r\nb");
   E.RowMarks()->Add("build", 2, TRowMarkKind::Error, "undefined symbol");
-  const auto Lightness = [](TColor C) {
-    return int((C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF)) / 3;
-  };
   for (const TColor Fill : {TColor(0xF0F0F0), TColor(0x2D2D2D)}) {
     TRecordingCanvas Canvas;
     E.RowMarks()->PaintGutterCell(Canvas, 2, TRect{0, 0, 40, 12}, Fill);

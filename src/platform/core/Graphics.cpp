@@ -30,6 +30,20 @@ std::function<TColor(int)>& Resolver() {
 }
 }  // namespace
 
+TColor MixColors(TColor Base, TColor Tint, int TintPercent) {
+  TColor Result = 0;
+  for (int Shift = 0; Shift <= 16; Shift += 8) {
+    const int A = (Base >> Shift) & 0xFF;
+    const int B = (Tint >> Shift) & 0xFF;
+    Result |= TColor((A * (100 - TintPercent) + B * TintPercent) / 100) << Shift;
+  }
+  return Result;
+}
+
+int Lightness(TColor Color) {
+  return int((Color & 0xFF) + ((Color >> 8) & 0xFF) + ((Color >> 16) & 0xFF)) / 3;
+}
+
 TColor ColorToRGB(TColor Color) {
   if ((Color & 0xFF000000u) == 0xFF000000u) return Resolver()(static_cast<int>(Color & 0xFF));
   return Color & 0xFFFFFF;

@@ -34,6 +34,10 @@ constexpr TColor clBtnFace = 0xFF00000F;
 
 /** The RGB value of a colour, system colours resolved through the current resolver. */
 TColor ColorToRGB(TColor Color);
+/** Base moved TintPercent of the way towards Tint, channel by channel (both RGB values). */
+TColor MixColors(TColor Base, TColor Tint, int TintPercent);
+/** The mean of the three channels of an RGB value, 0 to 255. */
+int Lightness(TColor Color);
 /** Lets the window system supply the system colours; the default is the classic palette. */
 void SetSystemColorResolver(std::function<TColor(int SystemColorNumber)> Resolver);
 

@@ -44,6 +44,12 @@ TEST(Highlight, MatchesInViewAreDrawnUnderTheTextAndGoWithTheBar) {
   EXPECT_NE(S.BackgroundAt(5), Match);
   Layer.SetFindPattern(std::nullopt);
   EXPECT_NE(S.BackgroundAt(7), Match);
+  // On a dark background the marker keeps the light text readable: it stays dark.
+  S.E->SetColor(0x221F1E);
+  Layer.SetFindPattern(TSearchOptions{QStringLiteral("ax")});
+  const QColor Dark = S.BackgroundAt(7);
+  EXPECT_NE(Dark, HighlightFixture::Rgb(0x221F1E));
+  EXPECT_LT(Dark.lightness(), 128);
 }
 
 TEST(Highlight, TheSelectedWordMarksItsOtherOccurrences) {
