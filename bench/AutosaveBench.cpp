@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <vector>
 
+#include "LoopTicker.h"
 #include "YorelCorpus.h"
 #include "studio/CodeForm.h"
 #include "studio/recovery/Autosave.h"
@@ -26,42 +26,8 @@ struct TRun {
   double CallMs, LongestGapMs, LongestCpuGapMs, TotalMs;
 };
 
-/** CPU time of the calling thread: a gap in it is work the thread did, not time the
-    machine gave to others. */
-qint64 ThreadCpuNs() {
-  timespec Now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &Now);
-  return Now.tv_sec * 1'000'000'000LL + Now.tv_nsec;
-}
-
-/** Ticks every millisecond and keeps the longest gap, in wall time and in the thread's
-    own CPU time. */
-struct TTicker {
-  TTicker() {
-    Clock.start();
-    Timer.setInterval(1);
-    QObject::connect(&Timer, &QTimer::timeout, [this] { Tick(); });
-    Restart();
-    Timer.start();
-  }
-  void Restart() {
-    LastWall = Clock.nsecsElapsed();
-    LastCpu = ThreadCpuNs();
-  }
-  void Tick() {
-    const qint64 Wall = Clock.nsecsElapsed(), Cpu = ThreadCpuNs();
-    LongestWall = std::max(LongestWall, Wall - LastWall);
-    LongestCpu = std::max(LongestCpu, Cpu - LastCpu);
-    LastWall = Wall;
-    LastCpu = Cpu;
-  }
-  QElapsedTimer Clock;
-  QTimer Timer;
-  qint64 LastWall = 0, LastCpu = 0, LongestWall = 0, LongestCpu = 0;
-};
-
 TRun Measure(TCodeFRM& Code, TRecoveryStore& Store) {
-  TTicker Ticker;
+  TLoopTicker Ticker;
   QElapsedTimer Call;
   Call.start();
   Code.Autosave->WriteNow();
@@ -80,15 +46,6 @@ TRun Measure(TCodeFRM& Code, TRecoveryStore& Store) {
   Store.Flush();
   return {CallNs / 1e6, Ticker.LongestWall / 1e6, Ticker.LongestCpu / 1e6,
           Ticker.Clock.nsecsElapsed() / 1e6};
-}
-
-/** The same ticking with nothing to do: what the machine itself adds to every gap. */
-double IdleGapMs(int Ms) {
-  TTicker Ticker;
-  QEventLoop Loop;
-  QTimer::singleShot(Ms, &Loop, &QEventLoop::quit);
-  Loop.exec();
-  return Ticker.LongestWall / 1e6;
 }
 
 void Report(const char* Name, std::vector<double> Values) {

@@ -16,3 +16,5 @@ echo
 QT_QPA_PLATFORM=offscreen ./bench/editor-bench "$@"
 echo
 QT_QPA_PLATFORM=offscreen ./bench/search-bench
+echo
+./bench/build-output-bench

@@ -4,9 +4,11 @@
 
 #include <QDockWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "platform/core/Exceptions.h"
 #include "studio/build/BuildFixture.h"
+#include "studio/settings/OptionsDialog.h"
 
 namespace {
 // Records its folder and each argument on a line; "file" when an argument names a file.
@@ -131,4 +133,25 @@ TEST(Build, ACompilerThatCannotStartIsNamedInThePanel) {
       Offered |= Button->text() == QStringLiteral("Set the compiler location…") && !Button->isHidden();
     EXPECT_TRUE(Offered);
   }
+}
+
+TEST(Build, SetTheCompilerLocationOpensTheBuildOptions) {
+  BuildFixture S;
+  S.Project();
+  S.Form.compilerLoc = S.Path("bin/none");
+  S.Build();
+  QPushButton* Offer = nullptr;
+  for (QPushButton* Button : S.Panel().findChildren<QPushButton*>())
+    if (Button->text() == QStringLiteral("Set the compiler location…")) Offer = Button;
+  ASSERT_NE(Offer, nullptr);
+  ASSERT_TRUE(Offer->isVisible());
+  QString Shown;
+  S.Dialogs.ModalAnswers.push_back([&](QDialog& Dialog) {
+    if (auto* Options = dynamic_cast<TOptionsDialog*>(&Dialog); Options && Options->CurrentPage())
+      Shown = Options->CurrentPage()->Title();
+    return TModalResult::mrCancel;
+  });
+  QTest::mouseClick(Offer, Qt::LeftButton);
+  EXPECT_EQ(Shown, "Build");
+  EXPECT_TRUE(S.Dialogs.ModalAnswers.empty());
 }

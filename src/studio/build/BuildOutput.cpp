@@ -65,7 +65,7 @@ TBuildOutput::TBuildOutput(TMainFRM* Form) : QObject(Form), FForm(Form) {
     FPanel->SetOpenLine(Channel, Text);
   };
   FProcess->OnDropped = [this](qint64 Lines) { FPanel->AddDropped(Lines); };
-  FProcess->OnSliceDone = [this] { FPanel->Commit(); };
+  FProcess->OnSliceDone = [this] { FPanel->ScheduleCommit(); };
   FProcess->OnStarted = [this] { SendPreset(); };
   FProcess->OnFinished = [this](const TBuildEnd& End) { Finished(End); };
 

@@ -37,6 +37,9 @@ QString SignalName(int Signal) {
 
 TOutputPanel::TOutputPanel(QWidget* Parent) : QWidget(Parent) {
   FModel = new TOutputModel(this);
+  FCommitTimer.setSingleShot(true);
+  FCommitTimer.setInterval(CommitIntervalMs);
+  connect(&FCommitTimer, &QTimer::timeout, this, [this] { Commit(); });
   FView = new QListView;
   FView->setModel(FModel);
   FView->setUniformItemSizes(true);
@@ -188,7 +191,12 @@ void TOutputPanel::AddDropped(qint64 Lines) {
   FModel->AddDropped(Lines);
 }
 
+void TOutputPanel::ScheduleCommit() {
+  if (!FCommitTimer.isActive()) FCommitTimer.start();
+}
+
 void TOutputPanel::Commit() {
+  FCommitTimer.stop();
   const bool AtBottom = FView->verticalScrollBar()->value() == FView->verticalScrollBar()->maximum();
   FModel->Commit();
   if (AtBottom) FView->scrollToBottom();

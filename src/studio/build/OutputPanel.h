@@ -4,6 +4,7 @@
  ** line to the running program, with saved inputs to pick before the run. **/
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -23,6 +24,7 @@ class QToolButton;
 
 class TOutputPanel : public QWidget, public TResultList {
  public:
+  static constexpr int CommitIntervalMs = 40;
   /** Messages kept for jumping and marks; more are shown but not collected. */
   static constexpr int MaxMessages = 10000;
 
@@ -42,7 +44,11 @@ class TOutputPanel : public QWidget, public TResultList {
   void AddLines(TOutputChannel Channel, const QStringList& Lines);
   void SetOpenLine(TOutputChannel Channel, const QString& Text);
   void AddDropped(qint64 Lines);
+  /** Shows what was added to the view now. */
   void Commit();
+  /** Shows it within CommitIntervalMs, in an event-loop turn of its own: laying out a view
+      of 100,000 rows costs milliseconds, too much to follow every slice of output. */
+  void ScheduleCommit();
   void Finish(const TBuildEnd& End);
 
   /** Sends Text and a line break to the running program and shows it as input. */
@@ -100,6 +106,7 @@ class TOutputPanel : public QWidget, public TResultList {
   QWidget* FInputRow;
   QLineEdit* FInput;
   QPushButton* FCloseInput;
+  QTimer FCommitTimer;
 
   std::optional<TBuildMessageParser> FParser;
   std::vector<TBuildMessage> FMessages;

@@ -27,6 +27,9 @@ QString Thousands(qsizetype N) {
   return QLocale(QLocale::English).toString(static_cast<qlonglong>(N));
 }
 
+const QColor MarkerColour(255, 230, 120);
+const QColor MarkedTextColour(Qt::black);
+
 // Draws a result row with its match on the find bar's highlight colour.
 class TMatchDelegate : public QStyledItemDelegate {
  public:
@@ -50,12 +53,18 @@ class TMatchDelegate : public QStyledItemDelegate {
     const QFontMetrics Metrics(Opt.font);
     const int X = Area.left() + Metrics.horizontalAdvance(Text.left(Start));
     const int W = Metrics.horizontalAdvance(Text.mid(Start, Length));
+    const QRect Marker(X, Area.top() + 1, W, Area.height() - 2);
+    const int Flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
     Painter->save();
-    Painter->fillRect(QRect(X, Area.top() + 1, W, Area.height() - 2), QColor(255, 230, 120));
     Painter->setPen(Opt.state & QStyle::State_Selected
                         ? Opt.palette.color(QPalette::HighlightedText)
                         : Opt.palette.color(QPalette::Text));
-    Painter->drawText(Area, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, Text);
+    Painter->drawText(Area, Flags, Text);
+    // The theme's text colour may be light: on the pale marker the match is drawn dark.
+    Painter->setClipRect(Marker, Qt::IntersectClip);
+    Painter->fillRect(Marker, MarkerColour);
+    Painter->setPen(MarkedTextColour);
+    Painter->drawText(Area, Flags, Text);
     Painter->restore();
   }
 };

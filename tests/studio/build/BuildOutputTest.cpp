@@ -318,3 +318,44 @@ TEST(BuildOutput, DISABLED_Screenshot) {
   S.WaitFor([] { return false; }, 300);
   S.Form.grab().save(QStringLiteral(YOREL_SOURCE_DIR "/docs/screenshot-build.png"));
 }
+
+// Not a check: renders the README's picture of Build & Run with typed input (run it by name
+// with --gtest_also_run_disabled_tests; it writes docs/screenshot-run.png).
+TEST(BuildOutput, DISABLED_RunConsoleScreenshot) {
+  BuildFixture S;
+  S.Compiler(R"(
+[ "$2" = "-run" ] || exit 0
+echo "Compiling main.yor: 0 errors, 0 warnings"
+echo "Running Demo"
+printf 'How many numbers? '
+read Count
+Sum=0
+I=1
+while [ "$I" -le "$Count" ]; do
+  printf 'number %d: ' "$I"
+  read N
+  Sum=$((Sum + N))
+  I=$((I + 1))
+done
+echo "sum = $Sum"
+printf 'again (y/n)? '
+read Answer
+)");
+  S.Project("program Demo;\r\nvar count, n, sum: dword;\r\n\r\nbegin\r\n  read(count)\r\nend.\r\n");
+  S.Form.resize(900, 640);
+  S.Form.resizeDocks({S.Output().Dock()}, {300}, Qt::Vertical);
+  S.Form.toolBuRunClick();
+  const struct {
+    const char *Prompt, *Answer;
+  } Steps[] = {{"How many numbers? ", "3"}, {"number 1: ", "12"}, {"number 2: ", "30"}, {"number 3: ", "1000"}};
+  for (const auto& Step : Steps) {
+    ASSERT_TRUE(S.WaitFor([&] { return S.LastLine() == QString::fromLatin1(Step.Prompt); }));
+    S.Panel().SendInput(QString::fromLatin1(Step.Answer));
+  }
+  ASSERT_TRUE(S.WaitFor([&] { return S.LastLine() == QStringLiteral("again (y/n)? "); }));
+  auto* Input = S.Panel().findChild<QLineEdit*>();
+  Input->setText("y");
+  Input->setFocus();
+  S.WaitFor([] { return false; }, 200);
+  S.Form.grab().save(QStringLiteral(YOREL_SOURCE_DIR "/docs/screenshot-run.png"));
+}
