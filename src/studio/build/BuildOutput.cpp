@@ -14,6 +14,7 @@
 
 #include "editor/RowMarks.h"
 #include "editor/SelectionRange.h"
+#include "platform/core/Paths.h"
 #include "platform/qt/QtControlHost.h"
 #include "studio/CodeForm.h"
 #include "studio/Dialogs.h"
@@ -23,12 +24,6 @@ const QString TBuildOutput::MarkOwner = QStringLiteral("build");
 
 namespace {
 const char* const MarkedBuild = "yorelMarkedBuild";
-
-bool SamePath(const QString& A, const QString& B) {
-  if (QDir::cleanPath(A) == QDir::cleanPath(B)) return true;
-  const QString Canonical = QFileInfo(A).canonicalFilePath();
-  return !Canonical.isEmpty() && Canonical == QFileInfo(B).canonicalFilePath();
-}
 
 QString Folder(const QString& Path) {
   return QDir::toNativeSeparators(QDir::cleanPath(Path));
@@ -178,14 +173,6 @@ void TBuildOutput::Finished(const TBuildEnd& End) {
   }
 }
 
-TCodeFRM* TBuildOutput::WindowOf(const QString& Path) const {
-  for (QMdiSubWindow* Window : FForm->MdiArea()->subWindowList()) {
-    auto* Code = dynamic_cast<TCodeFRM*>(Window);
-    if (Code && SamePath(Code->strFile, Path)) return Code;
-  }
-  return nullptr;
-}
-
 void TBuildOutput::MarkWindow(QMdiSubWindow* Window) {
   auto* Code = dynamic_cast<TCodeFRM*>(Window);
   if (!Code || Code->property(MarkedBuild).toInt() == FBuild) return;
@@ -193,7 +180,7 @@ void TBuildOutput::MarkWindow(QMdiSubWindow* Window) {
   Code->tbCode->RowMarks()->Clear(MarkOwner);
   const std::vector<TBuildMessage>& Messages = FPanel->Messages();
   for (int I = 0; I < static_cast<int>(Messages.size()); ++I)
-    if (SamePath(Messages[static_cast<std::size_t>(I)].File, Code->strFile)) MarkMessage(I, Code);
+    if (SameFile(Messages[static_cast<std::size_t>(I)].File, Code->strFile)) MarkMessage(I, Code);
 }
 
 void TBuildOutput::MarkMessage(int Index, TCodeFRM* Code) {
@@ -201,7 +188,7 @@ void TBuildOutput::MarkMessage(int Index, TCodeFRM* Code) {
   if (FMarks.size() <= static_cast<std::size_t>(Index)) FMarks.resize(static_cast<std::size_t>(Index) + 1);
   if (Message.Kind == TRowMarkKind::Note) return;
   if (!Code) {
-    Code = WindowOf(Message.File);
+    Code = FForm->CodeFormOf(Message.File);
     // A window opened since the build starts gets its marks when it comes forward.
     if (!Code || Code->property(MarkedBuild).toInt() != FBuild) return;
   }
@@ -215,19 +202,16 @@ void TBuildOutput::ShowMessage(int Index) {
   // Where edits since the build moved the row, its mark knows.
   if (static_cast<std::size_t>(Index) < FMarks.size()) {
     const TMarkRef& Ref = FMarks[static_cast<std::size_t>(Index)];
-    if (Ref.Window && SamePath(Ref.Window->strFile, Message.File))
+    if (Ref.Window && SameFile(Ref.Window->strFile, Message.File))
       if (const int Now = Ref.Window->tbCode->RowMarks()->RowOf(Ref.Id)) Row = Now;
   }
   ShowSourceAt(Message.File, Row, Message.Column);
 }
 
 TCodeFRM* TBuildOutput::ShowSourceAt(const QString& Path, int Row, int Column) {
-  TCodeFRM* Code = WindowOf(Path);
-  if (!Code) {
-    Code = FForm->OpenSourceFile(Path, FForm->projectFilePath.isEmpty() ? Path : FForm->ProjectEntry(Path));
-    MarkWindow(Code);
-  }
-  if (FForm->MdiArea()->currentSubWindow() != Code) FForm->MdiArea()->setActiveSubWindow(Code);
+  const bool Open = FForm->CodeFormOf(Path);
+  TCodeFRM* Code = FForm->ShowSourceFile(Path, FForm->ProjectEntry(Path));
+  if (!Open) MarkWindow(Code);
   TSourceEdit& Editor = *Code->tbCode;
   const int Line = std::clamp(Row, 1, Editor.LineCount());
   const int Col = std::clamp(Column, 1, Editor.LineLength(Line) + 1);

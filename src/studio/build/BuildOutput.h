@@ -51,7 +51,6 @@ class TBuildOutput : public QObject {
   void SendPreset();
   void ShowPanel();
   void RefreshPresets();
-  TCodeFRM* WindowOf(const QString& Path) const;
   /** Marks the window's rows for the messages of its file, once per build. */
   void MarkWindow(QMdiSubWindow* Window);
   void MarkMessage(int Index, TCodeFRM* Code);

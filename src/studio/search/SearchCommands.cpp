@@ -147,18 +147,8 @@ void TSearchCommands::StartFindInFiles(TFindInFilesRequest Request) {
 }
 
 void TSearchCommands::OpenResult(const QString& Path, int Row, int Col, int Length) {
-  TCodeFRM* Target = nullptr;
-  for (QMdiSubWindow* Child : FMain.MdiArea()->subWindowList())
-    if (auto* Form = dynamic_cast<TCodeFRM*>(Child);
-        Form && QFileInfo(Form->strFile).absoluteFilePath() == Path)
-      Target = Form;
-  if (Target)
-    FMain.MdiArea()->setActiveSubWindow(Target);
-  else {
-    FMain.OpenPaths({Path});
-    Target = FMain.ActiveCodeForm();
-  }
-  if (!Target) return;
+  // A project file with a match opens as text, like any other: the match is what was asked for.
+  TCodeFRM* Target = FMain.ShowSourceFile(Path, FMain.ProjectEntry(Path));
   TSourceEdit& E = *Target->tbCode;
   const int Start = ClampedCellPos(E, TextCell(Row, Col));
   SelectInEditor(E, Start, std::min(Length, E.TextLength() + 1 - Start));
