@@ -193,7 +193,7 @@ class TSyntaxScan {
     switch (Kind) {
       case TSegmentKind::skSymbol: {
         auto* Range = NewRange<TSymbolRange>(SegStart, End);
-        Range->SetSymbol(E.SharedText(Range->Text()));
+        Range->SetSymbol(E.SyntaxChain()->SharedText(Range->Text()));
         Place(Range);
         break;
       }
@@ -236,7 +236,7 @@ class TSyntaxScan {
         if (IsNumberStart(Word[0])) {
           FlushNormal(Pending, WordStart - 1);
           auto* Range = NewRange<TNumberRange>(WordStart, J - 1);
-          Range->SetNumber(E.SharedText(Word));
+          Range->SetNumber(E.SyntaxChain()->SharedText(Word));
           Place(Range);
           Pending = J;
         } else if (TWordList* List = Lists.FindList(Word)) {
@@ -282,11 +282,11 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
   const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
   // Any range is as good a starting point as the first while the chain is in text order;
   // the shift step stands right after the last edit.
-  TSyntaxRange* Tip = FShiftStep ? FShiftStep : SyntaxStartRange;
-  TSyntaxScan Scan(*this, *Range, Tip ? Tip : FLastSyntaxRange);
+  TSyntaxRange* Tip = FSyntaxChain->ShiftStep() ? FSyntaxChain->ShiftStep() : SyntaxStartRange;
+  TSyntaxScan Scan(*this, *Range, Tip ? Tip : LastSyntaxRange());
   Scan.Run();
   LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
-                                       Scan.Position() ? Scan.Position() : FLastSyntaxRange);
+                                       Scan.Position() ? Scan.Position() : LastSyntaxRange());
 }
 
 void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {
@@ -322,8 +322,7 @@ void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
   const int Delta = First->ParenthesisLevel() - Old;
   if (Delta == 0) return;
   First->SetParenthesisLevel(Old);
-  MoveShiftStep(First->RStart() - 1);
-  FPendingLevelShift += Delta;
+  FSyntaxChain->ShiftLevelsFrom(First, Delta);
   // Rows below the view draw nothing; the bound leaves a margin for a partly shown row.
   const int ViewStart = VisibleRange()->RStart();
   const int ViewEnd = CellToCharIdx(TextCell(VisibleRange()->FTopRow + PageHeight + 3, 1));
