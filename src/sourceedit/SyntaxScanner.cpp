@@ -232,11 +232,12 @@ class TSyntaxScan {
         continue;
       }
       if (WordLength > 0) {
-        const QString Word = Text.Mid(WordStart, WordLength).toString();
+        const QStringView Word = Text.Mid(WordStart, WordLength);
         if (IsNumberStart(Word[0])) {
+          const QString Number = E.SyntaxChain()->SharedText(Word.toString());
           FlushNormal(Pending, WordStart - 1);
           auto* Range = NewRange<TNumberRange>(WordStart, J - 1);
-          Range->SetNumber(E.SyntaxChain()->SharedText(Word));
+          Range->SetNumber(Number);
           Place(Range);
           Pending = J;
         } else if (TWordList* List = Lists.FindList(Word)) {
