@@ -61,16 +61,27 @@ enum class TSegmentKind { skNormal, skSymbol, skParenthesis, skCustomStyle };
 
 // Custom styles are tried on this many characters from each position.
 constexpr int StyleLookahead = 20;
+// How far back a later start looks for a word boundary.
+constexpr int WordBoundarySearch = 64;
 
 class TSyntaxScan {
  public:
   TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TSyntaxRange* Tip)
       : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()) {
     Cursor = E.SyntaxRangeAtPosWithTip(R.RStart() - 1, Tip);
+    Ahead = Cursor;
+    if (const int Later = LaterStart(R.RStart())) {
+      // The normal text before it needs no second look: it joins the first range.
+      SegStart = Cursor->RStart();
+      SegLength = Later - SegStart;
+      R.SetRStart(Later);
+      I = WordsFrom = Later;
+      return;
+    }
     if (Cursor && Cursor->RStart() < R.RStart()) R.SetRStart(Cursor->RStart());
     if (!Cursor) R.SetRStart(1);
     I = R.RStart();
-    SegStart = I;
+    SegStart = WordsFrom = I;
   }
 
   /** Scans until the new ranges meet the old chain again, or to the end of the text. */
@@ -78,6 +89,7 @@ class TSyntaxScan {
     const TCustomStyles& Styles = *E.SyntaxColoring()->CustomStyles();
     while (I <= Length) {
       if (I > R.REnd() + 2 && Resync && !Hold) break;
+      if (RejoinsOldNormalText()) break;
       Resync = false;
       Hold = false;
       TCustomStyle* F = Styles.FindStyle(Text.Mid(I, StyleLookahead));
@@ -126,6 +138,38 @@ class TSyntaxScan {
   TSyntaxRange* Position() const { return Cursor; }
 
  private:
+  // Inside a long range of normal text the scan starts at a word boundary shortly before
+  // the edit instead of at the range's start: the old scan was there in normal text with no
+  // word pending, and no custom style begun before it reaches the edit. 0 when there is none.
+  int LaterStart(int EditStart) {
+    if (!dynamic_cast<const TNormalTextRange*>(Cursor)) return 0;
+    const int Last = EditStart - StyleLookahead - 1;
+    for (int P = Last; P > Cursor->RStart() && P > Last - WordBoundarySearch; --P)
+      if (!IsTokenChar(Text.At(P - 1))) return P;
+    return 0;
+  }
+
+  // Past the edit, at a word boundary inside an old range of normal text, the scan stands
+  // where the old one stood, so all that follows would come out as before: the pending
+  // normal text runs on to that old range's end, and the old chain after it stays.
+  bool RejoinsOldNormalText() {
+    if (Kind != TSegmentKind::skNormal || Hold || I <= R.REnd() + 2) return false;
+    // The old ranges keep their places while the scan runs, even once freed.
+    for (; Ahead && Ahead->RStart() <= I; Ahead = Ahead->NextRange()) {
+      const bool Normal = dynamic_cast<const TNormalTextRange*>(Ahead);
+      OldNormalStart = Normal ? Ahead->RStart() : 0;
+      OldNormalEnd = Normal ? Ahead->REnd() : 0;
+    }
+    if (!(OldNormalStart < I && I <= OldNormalEnd) || IsTokenChar(Text.At(I - 1))) return false;
+    NormalTo = OldNormalEnd;
+    FlushSegment();
+    NormalTo = 0;
+    I = OldNormalEnd + 1;
+    SegStart = WordsFrom = I;
+    SegLength = 0;
+    return true;
+  }
+
   bool InSwitchableStyle() const {
     return Kind == TSegmentKind::skCustomStyle && Style && Style->Switchable();
   }
@@ -172,7 +216,7 @@ class TSyntaxScan {
         NewKind != TSegmentKind::skCustomStyle)
       return;
     FlushSegment();
-    SegStart = I;
+    SegStart = WordsFrom = I;
     SegLength = 0;
     Kind = NewKind;
   }
@@ -185,7 +229,10 @@ class TSyntaxScan {
     return Range;
   }
 
-  void Place(TSyntaxRange* Range) { Resync = Range->RemoveOverlapped(Cursor); }
+  void Place(TSyntaxRange* Range) {
+    Resync = Range->RemoveOverlapped(Cursor);
+    Ahead = Cursor;
+  }
 
   void FlushSegment() {
     if (SegLength <= 0) return;
@@ -225,7 +272,7 @@ class TSyntaxScan {
     int Pending = SegStart;
     int WordStart = SegStart;
     int WordLength = 0;
-    for (int J = SegStart; J <= SegEnd; ++J) {
+    for (int J = WordsFrom; J <= SegEnd; ++J) {
       if (J < SegEnd && IsTokenChar(Text.At(J))) {
         if (WordLength == 0) WordStart = J;
         ++WordLength;
@@ -249,7 +296,7 @@ class TSyntaxScan {
         }
         WordLength = 0;
       }
-      if (J == SegEnd) FlushNormal(Pending, J - 1);
+      if (J == SegEnd) FlushNormal(Pending, NormalTo > 0 ? NormalTo : J - 1);
     }
   }
 
@@ -264,9 +311,16 @@ class TSyntaxScan {
   int I = 1;
   int SegStart = 1;
   int SegLength = 0;
+  int WordsFrom = 1;  ///< where the pending normal text is split into words
+  int NormalTo = 0;   ///< when set, the end of the pending normal text's last range
   TSegmentKind Kind = TSegmentKind::skNormal;
   TCustomStyle* Style = nullptr;
   TSyntaxRange* Cursor = nullptr;
+  // The next old range to look at, and the last old one starting at or before the scan,
+  // when it is normal text.
+  TSyntaxRange* Ahead = nullptr;
+  int OldNormalStart = 0;
+  int OldNormalEnd = 0;
   bool Resync = false;
   bool Hold = false;
 };

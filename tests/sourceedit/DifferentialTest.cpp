@@ -174,14 +174,20 @@ void ChangeIndentOfSomeRows(TRandomEdits& Edits, TSourceEdit& E) {
 }  // namespace
 
 TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
-  for (unsigned Seed : {21u, 22u, 23u}) {
-    SCOPED_TRACE(testing::Message() << "seed " << Seed);
-    TRandomEdits Edits(Seed);
+  struct {
+    unsigned Seed;
+    const QStringList& Pieces;
+    int Length;
+  } Runs[] = {{21u, Fragments, 60}, {22u, Fragments, 60}, {23u, ProseFragments, 300},
+              {24u, ProseFragments, 300}};
+  for (const auto& Run : Runs) {
+    SCOPED_TRACE(testing::Message() << "seed " << Run.Seed);
+    TRandomEdits Edits(Run.Seed, Run.Pieces);
     TSourceEdit E;
     TSourceEdit Rebuilt;
     LoadStoredSettings(E, YorelEditorSettings);
     LoadStoredSettings(Rebuilt, YorelEditorSettings);
-    E.SetText(Edits.Source(60));
+    E.SetText(Edits.Source(Run.Length));
     for (int Step = 1; Step <= 2000; ++Step) {
       if (Edits.Below(6) == 0)
         ChangeIndentOfSomeRows(Edits, E);
