@@ -88,8 +88,7 @@ int main(int Argc, char** Argv) {
       {"indent+word", [] { return Repeated(QStringLiteral("    word\r\n"), 10 * MiB); },
        Middle(u'x')},
       {"empty rows", [] { return Repeated(QStringLiteral("\r\n"), 10'000'000); }, Middle(u'x')},
-      {"block indent",
-       [] { return Repeated(QStringLiteral("    word\r\n"), 4'000'000); },
+      {"block indent", [] { return Repeated(QStringLiteral("    word\r\n"), 4'000'000); },
        [](TSourceEdit& E) {
          E.SetSelStart(E.CellToCharIdx(TextCell(200'000, 1)) - 1);
          E.SetSelLength(100 * 10 - 1);
@@ -97,14 +96,13 @@ int main(int Argc, char** Argv) {
        }},
       {"( before )", [] { return Repeated(QStringLiteral(")"), 16'000); },
        [](TSourceEdit& E) { TypeAt(E, 0, u'('); }},
-      {"5 MiB line", [] { return Repeated(QStringLiteral("mov eax, 1; "), 5 * MiB); },
-       AtEnd(u'x')},
+      {"5 MiB line", [] { return Repeated(QStringLiteral("mov eax, 1; "), 5 * MiB); }, AtEnd(u'x')},
       {"lone CRs", [] { return Repeated(QStringLiteral("\r"), 1'000'000); }, AtEnd(u'x')},
       {"open comment",
-       [] { return QStringLiteral("/*") + Repeated(QStringLiteral("mov eax "), MiB); },
+       [] { return QStringLiteral("/*") + Repeated(QStringLiteral("mov eax\r\n"), MiB); },
        Middle(u'x')},
       {"open string",
-       [] { return QStringLiteral("'") + Repeated(QStringLiteral("mov eax "), MiB); },
+       [] { return QStringLiteral("'") + Repeated(QStringLiteral("mov eax\r\n"), MiB); },
        Middle(u'x')},
   };
   for (const TCase& Case : Cases)

@@ -58,8 +58,8 @@ void TColoringItem::SetStyle(TFontStyles Value) {
   NotifyColoring();
 }
 
-void TColoringItem::DeriveFont(TFont& Font, const TFont& EditorFont, bool CustomColor,
-                               TColor Color, bool CustomStyle, TFontStyles Style) {
+void TColoringItem::DeriveFont(TFont& Font, const TFont& EditorFont, bool CustomColor, TColor Color,
+                               bool CustomStyle, TFontStyles Style) {
   Font.Assign(&EditorFont);
   if (CustomColor) Font.SetColor(Color);
   if (CustomStyle) Font.SetStyle(Style);

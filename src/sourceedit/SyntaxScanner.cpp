@@ -70,6 +70,7 @@ class TSyntaxScan {
       : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()) {
     Cursor = E.SyntaxRangeAtPosWithTip(R.RStart() - 1, Tip);
     Ahead = Cursor;
+    EditStart = R.RStart();
     if (const int Later = LaterStart(R.RStart())) {
       // The normal text before it needs no second look: it joins the first range.
       SegStart = Cursor->RStart();
@@ -192,6 +193,7 @@ class TSyntaxScan {
   // of the text when there is none. After an escaped end text the search goes on at the
   // next character, whatever the length of the begin text.
   int StyleEnd(const TCustomStyle& S) {
+    if (const int Known = StyleEndAroundEdit(S)) return Known;
     const QString End = S.EndText();
     const QString Ignore = S.IgnoreChar();
     const int N = static_cast<int>(End.size());
@@ -209,6 +211,36 @@ class TSyntaxScan {
     if (End == u"\r") ++Pos;
     if (Found < 1 || Pos <= N || Pos > Length) Pos = Length;
     return Pos + 1;
+  }
+
+  // The same, without searching the rest of the text, when the old chain has this style
+  // beginning here and the edit lies inside it: an end text before the edit would have ended
+  // the old style there, and the first one after it is the old style's own. Only an end
+  // text touched by the edit (or by its escape character) is new. An end text that can
+  // overlap itself is searched as usual, since an escaped one moves the next search. 0 when
+  // the old chain does not tell.
+  int StyleEndAroundEdit(const TCustomStyle& S) {
+    const QString End = S.EndText();
+    const int N = static_cast<int>(End.size());
+    auto* Old = dynamic_cast<const TCustomStyleRange*>(Cursor);
+    if (!Old || Old->Style() != &S || Old->RStart() != I || N == 0 || N > 2 ||
+        (N == 2 && End[0] == End[1]))
+      return 0;
+    const int From = std::max(I + static_cast<int>(S.BeginText().size()), EditStart - N + 1);
+    const int To = R.REnd() + 1;  // the last start whose escape character may be new
+    if (From <= I + static_cast<int>(S.BeginText().size()) || Old->REnd() - N - 1 <= R.REnd())
+      return 0;
+    const QString Ignore = S.IgnoreChar();
+    // A copy: looking at an escape character may move the text window.
+    const QString Window = Text.Mid(From, To - From + N).toString();
+    for (qsizetype At = Window.indexOf(End); At >= 0; At = Window.indexOf(End, At + N)) {
+      const int Start = From + static_cast<int>(At);
+      if (Start > To) break;
+      if (!Ignore.isEmpty() && Text.At(Start - 1) == Ignore[0]) continue;
+      const int Pos = Start + N - 1 + (End == u"\r" ? 1 : 0);
+      return std::min(Pos, Length) + 1;
+    }
+    return Old->REnd() + 1;
   }
 
   void SwitchSegment(TSegmentKind NewKind) {
@@ -306,6 +338,7 @@ class TSyntaxScan {
 
   TSourceEdit& E;
   TCustomRange& R;
+  int EditStart = 1;  ///< R's start before the scan moved it back
   TTextWindow Text;
   const int Length;
   int I = 1;

@@ -250,8 +250,7 @@ TEST(Chain, TheInvariantCheckNamesWhatIsWrong) {
       {"a gap", [](TManualChain& E) { E.Append(1, 2), E.Append(4, 6); }, "a gap"},
       {"an empty range", [](TManualChain& E) { E.Append(1, 6), E.Append(7, 6); }, "an empty"},
       {"ends early", [](TManualChain& E) { E.Append(1, 5); }, "the last range ends"},
-      {"a level that is no count",
-       [](TManualChain& E) { E.Append<TParenthesisRange>(1, 6); },
+      {"a level that is no count", [](TManualChain& E) { E.Append<TParenthesisRange>(1, 6); },
        "level 0 instead of 1"},
   };
   for (const auto& Case : Cases) {

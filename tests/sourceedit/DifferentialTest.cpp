@@ -153,7 +153,7 @@ QStringList JoinedExtents(const TSourceEdit& E) {
     Result << QStringLiteral("%1..%2 %3 level %4")
                   .arg(R->RStart())
                   .arg(Last->REnd())
-                  .arg(Last == R                          ? Describe(*R)
+                  .arg(Last == R                        ? Describe(*R)
                        : dynamic_cast<TSymbolRange*>(R) ? QStringLiteral("symbol: ") + Run
                                                         : QStringLiteral("normal: ") + Run)
                   .arg(R->ParenthesisLevel());
@@ -178,7 +178,9 @@ TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
     unsigned Seed;
     const QStringList& Pieces;
     int Length;
-  } Runs[] = {{21u, Fragments, 60}, {22u, Fragments, 60}, {23u, ProseFragments, 300},
+  } Runs[] = {{21u, Fragments, 60},
+              {22u, Fragments, 60},
+              {23u, ProseFragments, 300},
               {24u, ProseFragments, 300}};
   for (const auto& Run : Runs) {
     SCOPED_TRACE(testing::Message() << "seed " << Run.Seed);

@@ -18,9 +18,9 @@ const QStringList Fragments = {
     "1.5",  "while", "ecx", "// c\r\n", "/* b */", "push ebx"};
 
 /** Long runs of normal text with a few tokens: where a rescan may start late and stop early. */
-const QStringList ProseFragments = {
-    "word", " ",  "    ", "\r\n", "text", "a_b",  "word", " ",  "    ", "\r\n", "more", "x1",
-    "mov",  "12", "(",    ")",    "/*",   "*/",   "'",    ";",  "// c\r\n", "#d ",  "Ж"};
+const QStringList ProseFragments = {"word", " ",    "    ", "\r\n", "text",     "a_b", "word", " ",
+                                    "    ", "\r\n", "more", "x1",   "mov",      "12",  "(",    ")",
+                                    "/*",   "*/",   "'",    ";",    "// c\r\n", "#d ", "Ж"};
 
 class TRandomEdits {
  public:
