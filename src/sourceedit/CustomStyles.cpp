@@ -10,9 +10,7 @@ QString LineEndFromCode(const QString& Value) {
 }
 }  // namespace
 
-TCustomStyle::TCustomStyle(TCollection* Collection)
-    : TCollectionItem(nullptr), FFont(std::make_unique<TFont>()) {
-  // Joining may run the definition's change at once, which reads this style's font.
+TCustomStyle::TCustomStyle(TCollection* Collection) : TColoringItem(clMaroon) {
   SetCollection(Collection);
 }
 
@@ -21,10 +19,7 @@ TCustomStyle::~TCustomStyle() {
     for (int I = 0; I < Styles->Count(); ++I)
       static_cast<TCustomStyle*>(Styles->Items(I))->ForgetReferencesTo(this);
   }
-  FFont.reset();
-  if (auto* Styles = dynamic_cast<TCustomStyles*>(Collection()); Styles && Styles->Coloring())
-    Styles->Coloring()->ItemDestroying();
-  SetCollection(nullptr);
+  LeaveColoring();
 }
 
 void TCustomStyle::ForgetReferencesTo(const TCustomStyle* Style) {
@@ -35,15 +30,12 @@ void TCustomStyle::ForgetReferencesTo(const TCustomStyle* Style) {
 void TCustomStyle::Assign(const TPersistent* Source) {
   auto* Other = dynamic_cast<const TCustomStyle*>(Source);
   if (!Other) {
-    TCollectionItem::Assign(Source);
+    TColoringItem::Assign(Source);
     return;
   }
-  SetDisplayName(Other->FDisplayName);
-  FCustomColor = Other->FCustomColor;
-  FColor = Other->FColor;
-  FCustomStyle = Other->FCustomStyle;
-  FStyle = Other->FStyle;
+  AssignLook(*Other);
   FBeginText = Other->FBeginText;
+  ForgetFirstChars();
   FEndText = Other->FEndText;
   FIgnoreChar = Other->FIgnoreChar;
   FSwitchable = Other->FSwitchable;
@@ -53,53 +45,17 @@ void TCustomStyle::Assign(const TPersistent* Source) {
   NotifyColoring();
 }
 
-QString TCustomStyle::GetDisplayName() const {
-  return FDisplayName.isEmpty() ? TCollectionItem::GetDisplayName() : FDisplayName;
-}
-
-void TCustomStyle::SetDisplayName(const QString& Value) {
-  FDisplayName = Value;
-}
-
-void TCustomStyle::NotifyColoring() {
-  if (auto* Styles = dynamic_cast<TCustomStyles*>(Collection()); Styles && Styles->Coloring())
-    Styles->Coloring()->ColoringChange();
-}
-
 bool TCustomStyle::BeginsText(QStringView Text) const {
   // The first character rules out almost every style at almost every position.
   return !FBeginText.isEmpty() && !Text.isEmpty() && Text[0] == FBeginText[0] &&
          Text.startsWith(FBeginText);
 }
 
-void TCustomStyle::SetCustomColor(bool Value) {
-  if (Value == FCustomColor) return;
-  FCustomColor = Value;
-  NotifyColoring();
-}
-
-void TCustomStyle::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  NotifyColoring();
-}
-
-void TCustomStyle::SetCustomStyle(bool Value) {
-  if (Value == FCustomStyle) return;
-  FCustomStyle = Value;
-  NotifyColoring();
-}
-
-void TCustomStyle::SetStyle(TFontStyles Value) {
-  if (Value == FStyle) return;
-  FStyle = Value;
-  NotifyColoring();
-}
-
 void TCustomStyle::SetBeginText(const QString& Value) {
   const QString Text = LineEndFromCode(Value);
   if (Text == FBeginText) return;
   FBeginText = Text;
+  ForgetFirstChars();
   NotifyColoring();
 }
 
@@ -135,6 +91,10 @@ void TCustomStyle::SetDontSwitchTo2(TCustomStyle* Value) {
   NotifyColoring();
 }
 
+void TCustomStyle::ForgetFirstChars() const {
+  if (auto* Styles = dynamic_cast<TCustomStyles*>(Collection())) Styles->ForgetFirstChars();
+}
+
 TCustomStyle* TCustomStyle::SiblingAt(int Index) const {
   TCollection* Styles = Collection();
   if (!Styles || Index < 0 || Index >= Styles->Count()) return nullptr;
@@ -142,19 +102,18 @@ TCustomStyle* TCustomStyle::SiblingAt(int Index) const {
 }
 
 TCustomStyles::TCustomStyles(TSyntaxColoring* AColoring)
-    : TCollection([](TCollection* C) { return new TCustomStyle(C); }), FColoring(AColoring) {}
+    : TColoringItems([](TCollection* C) { return new TCustomStyle(C); }, AColoring) {}
 
 TCustomStyle* TCustomStyles::FindStyle(QStringView S) const {
   if (S.isEmpty()) return nullptr;
+  if (!FFirstCharsValid) {
+    FFirstChars.reset();
+    for (int I = 0; I < Count(); ++I)
+      if (!Items(I)->BeginText().isEmpty()) FFirstChars.set(Items(I)->BeginText()[0].unicode());
+    FFirstCharsValid = true;
+  }
+  if (!FFirstChars.test(S[0].unicode())) return nullptr;
   for (int I = 0; I < Count(); ++I)
     if (Items(I)->BeginsText(S)) return Items(I);
   return nullptr;
-}
-
-TPersistent* TCustomStyles::GetOwner() const {
-  return FColoring;
-}
-
-void TCustomStyles::Update(TCollectionItem*) {
-  if (FColoring) FColoring->ColoringChange();
 }

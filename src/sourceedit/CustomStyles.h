@@ -4,37 +4,20 @@
 #pragma once
 
 #include <QStringView>
-#include <memory>
+#include <bitset>
 
-#include "platform/core/Collection.h"
-#include "platform/core/Graphics.h"
+#include "sourceedit/ColoringItem.h"
 
-class TSyntaxColoring;
-
-class TCustomStyle : public TCollectionItem {
+class TCustomStyle : public TColoringItem {
  public:
   explicit TCustomStyle(TCollection* Collection);
   ~TCustomStyle() override;
   QString ClassName() const override { return QStringLiteral("TCustomStyle"); }
   void Assign(const TPersistent* Source) override;
-  QString GetDisplayName() const override;
-  void SetDisplayName(const QString& Value) override;
-  /** Tells the owning definition that this style changed. */
-  virtual void NotifyColoring();
   /** Whether Text starts with the begin text. An empty begin text never matches: a style
       that began everywhere would never let the scan move on. */
   bool BeginsText(QStringView Text) const;
 
-  QString Caption() const { return FDisplayName; }
-  void SetCaption(const QString& Value) { SetDisplayName(Value); }
-  bool CustomColor() const { return FCustomColor; }
-  void SetCustomColor(bool Value);
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
-  bool CustomStyle() const { return FCustomStyle; }
-  void SetCustomStyle(bool Value);
-  TFontStyles Style() const { return FStyle; }
-  void SetStyle(TFontStyles Value);
   /** "#13" as a value stands for a single carriage return, so a style can end with its line. */
   QString BeginText() const { return FBeginText; }
   void SetBeginText(const QString& Value);
@@ -55,28 +38,23 @@ class TCustomStyle : public TCollectionItem {
   void SetDontSwitchToIndex1(int Value) { SetDontSwitchTo1(SiblingAt(Value)); }
   int DontSwitchToIndex2() const { return FDontSwitchTo2 ? FDontSwitchTo2->Index() : -1; }
   void SetDontSwitchToIndex2(int Value) { SetDontSwitchTo2(SiblingAt(Value)); }
-  /** Derived from the editor's font by the definition. */
-  TFont* Font() const { return FFont.get(); }
 
  private:
   TCustomStyle* SiblingAt(int Index) const;
   void ForgetReferencesTo(const TCustomStyle* Style);
 
-  bool FCustomStyle = false;
-  bool FCustomColor = true;
+  /** The styles' first characters changed. */
+  void ForgetFirstChars() const;
+
   QString FEndText;
   QString FBeginText;
-  TColor FColor = clMaroon;
-  TFontStyles FStyle;
   QString FIgnoreChar;
-  QString FDisplayName;
   bool FSwitchable = false;
   TCustomStyle* FDontSwitchTo1 = nullptr;
   TCustomStyle* FDontSwitchTo2 = nullptr;
-  std::unique_ptr<TFont> FFont;
 };
 
-class TCustomStyles : public TCollection {
+class TCustomStyles : public TColoringItems {
  public:
   explicit TCustomStyles(TSyntaxColoring* AColoring);
   QString ClassName() const override { return QStringLiteral("TCustomStyles"); }
@@ -86,10 +64,18 @@ class TCustomStyles : public TCollection {
   }
   /** The first style in index order whose begin text starts S, or nullptr. */
   TCustomStyle* FindStyle(QStringView S) const;
-  TSyntaxColoring* Coloring() const { return FColoring; }
-  TPersistent* GetOwner() const override;
-  void Update(TCollectionItem* Item) override;
+
+ protected:
+  void ItemInserted(TCollectionItem*) override { ForgetFirstChars(); }
+  void ItemRemoved(TCollectionItem*) override { ForgetFirstChars(); }
+  void ItemsReordered() override { ForgetFirstChars(); }
 
  private:
-  TSyntaxColoring* FColoring;
+  friend class TCustomStyle;  // its begin text changed
+  void ForgetFirstChars() const { FFirstCharsValid = false; }
+
+  // The characters some begin text starts with: the scanner asks at every position, and
+  // almost every character rules every style out.
+  mutable std::bitset<65536> FFirstChars;
+  mutable bool FFirstCharsValid = false;
 };

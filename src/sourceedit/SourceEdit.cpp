@@ -8,7 +8,8 @@
 TSourceEdit::TSourceEdit(TComponent* AOwner)
     : TMemoComponent(AOwner),
       FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)),
-      FOverwriteHandler([this](TObject* Sender) { SyntaxRangeOverwritten(Sender); }) {}
+      FSyntaxChain(std::make_unique<TSyntaxChain>(
+          *this, [this](int Shift) { SetPendingRangeShift(Shift); })) {}
 
 TSourceEdit::~TSourceEdit() {
   // Nothing torn down from here on may start a rebuild.
@@ -17,6 +18,40 @@ TSourceEdit::~TSourceEdit() {
   // destruction frees the tracked ranges.
   ClearSyntaxRanges();
   FSyntaxColoring.reset();
+}
+
+void TSourceEdit::ClearSyntaxRanges() {
+  FSyntaxChain->Clear();
+}
+
+bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor) {
+  return FSyntaxChain->RemoveOverlapped(NewRange, Cursor);
+}
+
+void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) {
+  TMemoComponent::MoveRangesByEditor(Replaced, A, B, Delta);
+  FSyntaxChain->FollowReplacement(Replaced, A, B, Delta);
+}
+
+TSyntaxRange* TSourceEdit::SyntaxRangeAtPos(int RangePos) const {
+  return FSyntaxChain->RangeAtPos(RangePos, nullptr);
+}
+
+TSyntaxRange* TSourceEdit::SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const {
+  return FSyntaxChain->RangeAtPos(RangePos, Tip);
+}
+
+TSyntaxRange* TSourceEdit::FirstBrokenSyntaxRange() const {
+  return FSyntaxChain->FirstBroken();
+}
+
+TSyntaxRange* TSourceEdit::FirstOverlappingSyntaxRange() const {
+  return FSyntaxChain->FirstOverlapping();
+}
+
+void TSourceEdit::GetDebuggableRanges(TDebuggableRanges& Ranges) const {
+  for (TSyntaxRange* Range = FirstSyntaxRange(); Range; Range = Range->NextRange())
+    Ranges.push_back({Range->RStart(), Range->REnd(), Range->Text(), Range->ClassName()});
 }
 
 void TSourceEdit::HandleFontChanged() {

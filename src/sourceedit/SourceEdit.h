@@ -3,11 +3,11 @@
  ** whole text, rescanned around every edit, drawn through, and automatic indentation. **/
 #pragma once
 
-#include <QSet>
 #include <memory>
 #include <vector>
 
 #include "editor/MemoComponent.h"
+#include "sourceedit/SyntaxChain.h"
 #include "sourceedit/SyntaxColoring.h"
 #include "sourceedit/SyntaxRanges.h"
 
@@ -37,10 +37,10 @@ class TSourceEdit : public TMemoComponent {
   void SetAutoIndentIncreaseStart(QChar Value) { FAutoIndentIncreaseStart = Value; }
   QChar AutoIndentIncreaseEnd() const { return FAutoIndentIncreaseEnd; }
   void SetAutoIndentIncreaseEnd(QChar Value) { FAutoIndentIncreaseEnd = Value; }
-  TSyntaxRange* FirstSyntaxRange() const { return FFirstSyntaxRange; }
-  void SetFirstSyntaxRange(TSyntaxRange* Value) { FFirstSyntaxRange = Value; }
-  TSyntaxRange* LastSyntaxRange() const { return FLastSyntaxRange; }
-  void SetLastSyntaxRange(TSyntaxRange* Value) { FLastSyntaxRange = Value; }
+  /** The chain of syntax ranges, which owns their linking and their lazy shift. */
+  TSyntaxChain* SyntaxChain() const { return FSyntaxChain.get(); }
+  TSyntaxRange* FirstSyntaxRange() const { return FSyntaxChain->First(); }
+  TSyntaxRange* LastSyntaxRange() const { return FSyntaxChain->Last(); }
 
   // The scanner.
   virtual void RebuildSyntaxRanges();
@@ -60,11 +60,6 @@ class TSourceEdit : public TMemoComponent {
   virtual TSyntaxRange* SyntaxRangeAtPos(int RangePos) const;
   /** The same range, looked for from Tip. */
   virtual TSyntaxRange* SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const;
-  /** The OnOverwrite handler of every syntax range: an edit removed all its characters. */
-  void SyntaxRangeOverwritten(TObject* Sender);
-  /** Text equal to Text, sharing its characters with every equal text asked for before:
-      symbols and numbers repeat all over a text. */
-  QString SharedText(const QString& Text);
 
   void GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& Items) override;
   void HandleKeyPress(QChar& Key) override;
@@ -83,22 +78,11 @@ class TSourceEdit : public TMemoComponent {
   virtual void UpdateParenthesisLevelsAfterEdit();
 
  private:
-  friend class TSyntaxRange;
-  /** Makes FShiftStep the first range that starts after Pos. */
-  void MoveShiftStep(int Pos);
   QString IndentationAtSelection() const;
 
   bool FAutoIndent = true;
   std::unique_ptr<TSyntaxColoring> FSyntaxColoring;
-  TSyntaxRange* FFirstSyntaxRange = nullptr;
-  TSyntaxRange* FLastSyntaxRange = nullptr;
-  // The chain's ranges are moved lazily: this one and every one after it still owe the
-  // pending range shift, so an edit touches only the ranges around it.
-  TSyntaxRange* FShiftStep = nullptr;
-  int FPendingLevelShift = 0;
-  // One handler shared by every range, and the texts of symbols and numbers seen.
-  TNotifyEvent FOverwriteHandler;
-  QSet<QString> FSharedTexts;
+  std::unique_ptr<TSyntaxChain> FSyntaxChain;
   bool FAutoIndentIncrease = false;
   QChar FAutoIndentIncreaseStart = u'{';
   QChar FAutoIndentIncreaseEnd = u'}';

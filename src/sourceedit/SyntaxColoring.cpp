@@ -4,15 +4,6 @@
 
 #include "sourceedit/SourceEdit.h"
 
-namespace {
-void DeriveFont(TFont& Font, const TFont& EditorFont, bool CustomColor, TColor Color,
-                bool CustomStyle, TFontStyles Style) {
-  Font.Assign(&EditorFont);
-  if (CustomColor) Font.SetColor(Color);
-  if (CustomStyle) Font.SetStyle(Style);
-}
-}  // namespace
-
 TSyntaxColoring::TSyntaxColoring(TPersistent* AOwner)
     : TOwnedPersistent(AOwner),
       FCustomStyles(std::make_unique<TCustomStyles>(this)),
@@ -70,18 +61,16 @@ void TSyntaxColoring::ColoringChange() {
   TSourceEdit* E = Editor();
   if (!E) return;
   const TFont& Base = *E->Font();
-  DeriveFont(*FSymbolFont, Base, true, FSymbolColor, FSymbolCustomStyle, FSymbolStyle);
-  DeriveFont(*FNumberFont, Base, true, FNumberColor, FNumberCustomStyle, FNumberStyle);
-  DeriveFont(*FParenthesisFont, Base, true, GetParenthesisColor(0), FParenthesisCustomStyle,
-             FParenthesisStyle);
-  for (int I = 0; I < FWordLists->Count(); ++I) {
-    TWordList& L = *FWordLists->Items(I);
-    DeriveFont(*L.Font(), Base, L.CustomColor(), L.Color(), L.CustomStyle(), L.Style());
-  }
-  for (int I = 0; I < FCustomStyles->Count(); ++I) {
-    TCustomStyle& S = *FCustomStyles->Items(I);
-    DeriveFont(*S.Font(), Base, S.CustomColor(), S.Color(), S.CustomStyle(), S.Style());
-  }
+  TColoringItem::DeriveFont(*FSymbolFont, Base, true, FSymbolColor, FSymbolCustomStyle,
+                            FSymbolStyle);
+  TColoringItem::DeriveFont(*FNumberFont, Base, true, FNumberColor, FNumberCustomStyle,
+                            FNumberStyle);
+  TColoringItem::DeriveFont(*FParenthesisFont, Base, true, GetParenthesisColor(0),
+                            FParenthesisCustomStyle, FParenthesisStyle);
+  for (int I = 0; I < FWordLists->Count(); ++I)
+    FWordLists->Items(I)->DeriveFont(Base);
+  for (int I = 0; I < FCustomStyles->Count(); ++I)
+    FCustomStyles->Items(I)->DeriveFont(Base);
   E->RebuildSyntaxRanges();
 }
 

@@ -22,17 +22,7 @@ TSyntaxRange::TSyntaxRange(TCollection* Collection)
       FInSourceEdit(dynamic_cast<TSourceEdit*>(Editor()) != nullptr) {}
 
 TSyntaxRange::~TSyntaxRange() {
-  TSourceEdit* E = SourceEdit();
-  if (E && E->SyntaxStartRange == this) E->SyntaxStartRange = nullptr;
-  if (E && E->FShiftStep == this) E->FShiftStep = FNextRange;
-  if (FPrevRange)
-    FPrevRange->FNextRange = FNextRange;
-  else if (E && E->FirstSyntaxRange() == this)
-    E->SetFirstSyntaxRange(FNextRange);
-  if (FNextRange)
-    FNextRange->FPrevRange = FPrevRange;
-  else if (E && E->LastSyntaxRange() == this)
-    E->SetLastSyntaxRange(FPrevRange);
+  if (TSourceEdit* E = SourceEdit()) E->SyntaxChain()->Unlink(this);
 }
 
 TSourceEdit* TSyntaxRange::SourceEdit() const {
@@ -45,7 +35,7 @@ TColor TSyntaxRange::Color() const {
 
 int TSyntaxRange::PendingLevelShift() const {
   const TSourceEdit* E = SourceEdit();
-  return E ? E->FPendingLevelShift : 0;
+  return E ? E->SyntaxChain()->PendingLevelShift() : 0;
 }
 
 void TSyntaxRange::CalcParenthesisLevel() {
@@ -67,25 +57,7 @@ bool TSyntaxRange::EqualEndings(const TSyntaxRange* Range1, const TSyntaxRange* 
 
 TSyntaxRange* TSyntaxRange::InsertRangeBefore(TSyntaxRange* Range, TSyntaxRangeClass RangeClass,
                                               TSourceEdit* Editor) {
-  if (!Editor) return nullptr;
-  TSyntaxRange* New = RangeClass(Editor->TrackedRanges());
-  New->OnOverwrite = Editor->FOverwriteHandler;
-  Editor->TrackedRanges()->MoveByEditor(New);
-  // A range after the shift step owes the shift like its neighbours.
-  TSyntaxRange* Step = Editor->FShiftStep;
-  New->SetShifted(Range ? Range->Shifted() && Range != Step : Step != nullptr);
-  New->SetParenthesisLevel(0);
-  New->FNextRange = Range;
-  New->FPrevRange = Range ? Range->FPrevRange : Editor->LastSyntaxRange();
-  if (New->FPrevRange)
-    New->FPrevRange->FNextRange = New;
-  else
-    Editor->SetFirstSyntaxRange(New);
-  if (Range)
-    Range->FPrevRange = New;
-  else
-    Editor->SetLastSyntaxRange(New);
-  return New;
+  return Editor ? Editor->SyntaxChain()->InsertBefore(Range, RangeClass) : nullptr;
 }
 
 TSyntaxRange* TSyntaxRange::InsertBefore(TSyntaxRangeClass RangeClass) {

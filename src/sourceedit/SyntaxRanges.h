@@ -6,6 +6,7 @@
 #include "editor/FormattedRanges.h"
 
 class TSourceEdit;
+class TSyntaxChain;
 class TSyntaxRange;
 class TCustomStyle;
 class TWordList;
@@ -53,9 +54,7 @@ class TSyntaxRange : public TCustomFormattedRange {
   }
 
   TSyntaxRange* PrevRange() const { return FPrevRange; }
-  void SetPrevRange(TSyntaxRange* Value) { FPrevRange = Value; }
   TSyntaxRange* NextRange() const { return FNextRange; }
-  void SetNextRange(TSyntaxRange* Value) { FNextRange = Value; }
   int ParenthesisLevel() const { return FParenthesisLevel + OwedLevel(); }
   void SetParenthesisLevel(int Value) { FParenthesisLevel = Value - OwedLevel(); }
   /** The editor when it is a syntax-colouring one. */
@@ -65,6 +64,7 @@ class TSyntaxRange : public TCustomFormattedRange {
   int LevelAfterPrevious() const { return FPrevRange ? FPrevRange->NextParenthesisLevel() : 0; }
 
  private:
+  friend class TSyntaxChain;  // links and unlinks
   /** Levels count the parentheses before a range, so an edit moves every later level by
       the same amount, which the shifted ranges owe like their positions. */
   int OwedLevel() const { return Shifted() ? PendingLevelShift() : 0; }

@@ -61,16 +61,28 @@ enum class TSegmentKind { skNormal, skSymbol, skParenthesis, skCustomStyle };
 
 // Custom styles are tried on this many characters from each position.
 constexpr int StyleLookahead = 20;
+// How far back a later start looks for a word boundary.
+constexpr int WordBoundarySearch = 64;
 
 class TSyntaxScan {
  public:
   TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TSyntaxRange* Tip)
       : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()) {
     Cursor = E.SyntaxRangeAtPosWithTip(R.RStart() - 1, Tip);
+    Ahead = Cursor;
+    EditStart = R.RStart();
+    if (const int Later = LaterStart(R.RStart())) {
+      // The normal text before it needs no second look: it joins the first range.
+      SegStart = Cursor->RStart();
+      SegLength = Later - SegStart;
+      R.SetRStart(Later);
+      I = WordsFrom = Later;
+      return;
+    }
     if (Cursor && Cursor->RStart() < R.RStart()) R.SetRStart(Cursor->RStart());
     if (!Cursor) R.SetRStart(1);
     I = R.RStart();
-    SegStart = I;
+    SegStart = WordsFrom = I;
   }
 
   /** Scans until the new ranges meet the old chain again, or to the end of the text. */
@@ -78,6 +90,7 @@ class TSyntaxScan {
     const TCustomStyles& Styles = *E.SyntaxColoring()->CustomStyles();
     while (I <= Length) {
       if (I > R.REnd() + 2 && Resync && !Hold) break;
+      if (RejoinsOldNormalText()) break;
       Resync = false;
       Hold = false;
       TCustomStyle* F = Styles.FindStyle(Text.Mid(I, StyleLookahead));
@@ -126,6 +139,38 @@ class TSyntaxScan {
   TSyntaxRange* Position() const { return Cursor; }
 
  private:
+  // Inside a long range of normal text the scan starts at a word boundary shortly before
+  // the edit instead of at the range's start: the old scan was there in normal text with no
+  // word pending, and no custom style begun before it reaches the edit. 0 when there is none.
+  int LaterStart(int EditStart) {
+    if (!dynamic_cast<const TNormalTextRange*>(Cursor)) return 0;
+    const int Last = EditStart - StyleLookahead - 1;
+    for (int P = Last; P > Cursor->RStart() && P > Last - WordBoundarySearch; --P)
+      if (!IsTokenChar(Text.At(P - 1))) return P;
+    return 0;
+  }
+
+  // Past the edit, at a word boundary inside an old range of normal text, the scan stands
+  // where the old one stood, so all that follows would come out as before: the pending
+  // normal text runs on to that old range's end, and the old chain after it stays.
+  bool RejoinsOldNormalText() {
+    if (Kind != TSegmentKind::skNormal || Hold || I <= R.REnd() + 2) return false;
+    // The old ranges keep their places while the scan runs, even once freed.
+    for (; Ahead && Ahead->RStart() <= I; Ahead = Ahead->NextRange()) {
+      const bool Normal = dynamic_cast<const TNormalTextRange*>(Ahead);
+      OldNormalStart = Normal ? Ahead->RStart() : 0;
+      OldNormalEnd = Normal ? Ahead->REnd() : 0;
+    }
+    if (!(OldNormalStart < I && I <= OldNormalEnd) || IsTokenChar(Text.At(I - 1))) return false;
+    NormalTo = OldNormalEnd;
+    FlushSegment();
+    NormalTo = 0;
+    I = OldNormalEnd + 1;
+    SegStart = WordsFrom = I;
+    SegLength = 0;
+    return true;
+  }
+
   bool InSwitchableStyle() const {
     return Kind == TSegmentKind::skCustomStyle && Style && Style->Switchable();
   }
@@ -148,6 +193,7 @@ class TSyntaxScan {
   // of the text when there is none. After an escaped end text the search goes on at the
   // next character, whatever the length of the begin text.
   int StyleEnd(const TCustomStyle& S) {
+    if (const int Known = StyleEndAroundEdit(S)) return Known;
     const QString End = S.EndText();
     const QString Ignore = S.IgnoreChar();
     const int N = static_cast<int>(End.size());
@@ -167,12 +213,42 @@ class TSyntaxScan {
     return Pos + 1;
   }
 
+  // The same, without searching the rest of the text, when the old chain has this style
+  // beginning here and the edit lies inside it: an end text before the edit would have ended
+  // the old style there, and the first one after it is the old style's own. Only an end
+  // text touched by the edit (or by its escape character) is new. An end text that can
+  // overlap itself is searched as usual, since an escaped one moves the next search. 0 when
+  // the old chain does not tell.
+  int StyleEndAroundEdit(const TCustomStyle& S) {
+    const QString End = S.EndText();
+    const int N = static_cast<int>(End.size());
+    auto* Old = dynamic_cast<const TCustomStyleRange*>(Cursor);
+    if (!Old || Old->Style() != &S || Old->RStart() != I || N == 0 || N > 2 ||
+        (N == 2 && End[0] == End[1]))
+      return 0;
+    const int From = std::max(I + static_cast<int>(S.BeginText().size()), EditStart - N + 1);
+    const int To = R.REnd() + 1;  // the last start whose escape character may be new
+    if (From <= I + static_cast<int>(S.BeginText().size()) || Old->REnd() - N - 1 <= R.REnd())
+      return 0;
+    const QString Ignore = S.IgnoreChar();
+    // A copy: looking at an escape character may move the text window.
+    const QString Window = Text.Mid(From, To - From + N).toString();
+    for (qsizetype At = Window.indexOf(End); At >= 0; At = Window.indexOf(End, At + N)) {
+      const int Start = From + static_cast<int>(At);
+      if (Start > To) break;
+      if (!Ignore.isEmpty() && Text.At(Start - 1) == Ignore[0]) continue;
+      const int Pos = Start + N - 1 + (End == u"\r" ? 1 : 0);
+      return std::min(Pos, Length) + 1;
+    }
+    return Old->REnd() + 1;
+  }
+
   void SwitchSegment(TSegmentKind NewKind) {
     if (NewKind == Kind && NewKind != TSegmentKind::skParenthesis &&
         NewKind != TSegmentKind::skCustomStyle)
       return;
     FlushSegment();
-    SegStart = I;
+    SegStart = WordsFrom = I;
     SegLength = 0;
     Kind = NewKind;
   }
@@ -185,7 +261,10 @@ class TSyntaxScan {
     return Range;
   }
 
-  void Place(TSyntaxRange* Range) { Resync = Range->RemoveOverlapped(Cursor); }
+  void Place(TSyntaxRange* Range) {
+    Resync = Range->RemoveOverlapped(Cursor);
+    Ahead = Cursor;
+  }
 
   void FlushSegment() {
     if (SegLength <= 0) return;
@@ -193,7 +272,7 @@ class TSyntaxScan {
     switch (Kind) {
       case TSegmentKind::skSymbol: {
         auto* Range = NewRange<TSymbolRange>(SegStart, End);
-        Range->SetSymbol(E.SharedText(Range->Text()));
+        Range->SetSymbol(E.SyntaxChain()->SharedText(Range->Text()));
         Place(Range);
         break;
       }
@@ -225,18 +304,19 @@ class TSyntaxScan {
     int Pending = SegStart;
     int WordStart = SegStart;
     int WordLength = 0;
-    for (int J = SegStart; J <= SegEnd; ++J) {
+    for (int J = WordsFrom; J <= SegEnd; ++J) {
       if (J < SegEnd && IsTokenChar(Text.At(J))) {
         if (WordLength == 0) WordStart = J;
         ++WordLength;
         continue;
       }
       if (WordLength > 0) {
-        const QString Word = Text.Mid(WordStart, WordLength).toString();
+        const QStringView Word = Text.Mid(WordStart, WordLength);
         if (IsNumberStart(Word[0])) {
+          const QString Number = E.SyntaxChain()->SharedText(Word.toString());
           FlushNormal(Pending, WordStart - 1);
           auto* Range = NewRange<TNumberRange>(WordStart, J - 1);
-          Range->SetNumber(E.SharedText(Word));
+          Range->SetNumber(Number);
           Place(Range);
           Pending = J;
         } else if (TWordList* List = Lists.FindList(Word)) {
@@ -248,7 +328,7 @@ class TSyntaxScan {
         }
         WordLength = 0;
       }
-      if (J == SegEnd) FlushNormal(Pending, J - 1);
+      if (J == SegEnd) FlushNormal(Pending, NormalTo > 0 ? NormalTo : J - 1);
     }
   }
 
@@ -258,14 +338,22 @@ class TSyntaxScan {
 
   TSourceEdit& E;
   TCustomRange& R;
+  int EditStart = 1;  ///< R's start before the scan moved it back
   TTextWindow Text;
   const int Length;
   int I = 1;
   int SegStart = 1;
   int SegLength = 0;
+  int WordsFrom = 1;  ///< where the pending normal text is split into words
+  int NormalTo = 0;   ///< when set, the end of the pending normal text's last range
   TSegmentKind Kind = TSegmentKind::skNormal;
   TCustomStyle* Style = nullptr;
   TSyntaxRange* Cursor = nullptr;
+  // The next old range to look at, and the last old one starting at or before the scan,
+  // when it is normal text.
+  TSyntaxRange* Ahead = nullptr;
+  int OldNormalStart = 0;
+  int OldNormalEnd = 0;
   bool Resync = false;
   bool Hold = false;
 };
@@ -282,11 +370,11 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
   const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
   // Any range is as good a starting point as the first while the chain is in text order;
   // the shift step stands right after the last edit.
-  TSyntaxRange* Tip = FShiftStep ? FShiftStep : SyntaxStartRange;
-  TSyntaxScan Scan(*this, *Range, Tip ? Tip : FLastSyntaxRange);
+  TSyntaxRange* Tip = FSyntaxChain->ShiftStep() ? FSyntaxChain->ShiftStep() : SyntaxStartRange;
+  TSyntaxScan Scan(*this, *Range, Tip ? Tip : LastSyntaxRange());
   Scan.Run();
   LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
-                                       Scan.Position() ? Scan.Position() : FLastSyntaxRange);
+                                       Scan.Position() ? Scan.Position() : LastSyntaxRange());
 }
 
 void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {
@@ -322,8 +410,7 @@ void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
   const int Delta = First->ParenthesisLevel() - Old;
   if (Delta == 0) return;
   First->SetParenthesisLevel(Old);
-  MoveShiftStep(First->RStart() - 1);
-  FPendingLevelShift += Delta;
+  FSyntaxChain->ShiftLevelsFrom(First, Delta);
   // Rows below the view draw nothing; the bound leaves a margin for a partly shown row.
   const int ViewStart = VisibleRange()->RStart();
   const int ViewEnd = CellToCharIdx(TextCell(VisibleRange()->FTopRow + PageHeight + 3, 1));

@@ -2,6 +2,8 @@
 // replacing old ranges by a new one, and the checks that it tiles the text.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SourceEditFixture.h"
 
 namespace {
@@ -231,6 +233,33 @@ TEST(Chain, ChecksFindTheFirstRangeThatBreaksTheTiling) {
   }
   TManualChain Empty("abc");
   EXPECT_EQ(Empty.FirstBrokenSyntaxRange(), nullptr);
+}
+
+TEST(Chain, TheInvariantCheckNamesWhatIsWrong) {
+  struct {
+    const char* What;
+    std::function<void(TManualChain&)> Build;
+    const char* Fault;  // the start of the description, empty for a sound chain
+  } Cases[] = {
+      {"sound",
+       [](TManualChain& E) {
+         E.Append<TParenthesisRange>(1, 1)->SetParenthesisLevel(1);
+         E.Append(2, 6)->SetParenthesisLevel(1);
+       },
+       ""},
+      {"a gap", [](TManualChain& E) { E.Append(1, 2), E.Append(4, 6); }, "a gap"},
+      {"an empty range", [](TManualChain& E) { E.Append(1, 6), E.Append(7, 6); }, "an empty"},
+      {"ends early", [](TManualChain& E) { E.Append(1, 5); }, "the last range ends"},
+      {"a level that is no count", [](TManualChain& E) { E.Append<TParenthesisRange>(1, 6); },
+       "level 0 instead of 1"},
+  };
+  for (const auto& Case : Cases) {
+    TManualChain E("abcdef");
+    Case.Build(E);
+    const QString Fault = E.SyntaxChain()->CheckInvariants();
+    EXPECT_TRUE(*Case.Fault ? Fault.startsWith(Case.Fault) : Fault.isEmpty())
+        << Case.What << ": " << Fault.toStdString();
+  }
 }
 
 TEST(Chain, DebuggableRangesAreAppended) {

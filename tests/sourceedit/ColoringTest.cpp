@@ -138,6 +138,26 @@ TEST(Coloring, CustomStyleTexts) {
   EXPECT_EQ(C.CustomStyles()->FindStyle(u"///"), Comment);  // longer than the text
 }
 
+TEST(Coloring, StylesAreFoundByTheirBeginTextsAsTheyAreNow) {
+  TSyntaxColoring C(nullptr);
+  TCustomStyle* Hash = C.CustomStyles()->Add();
+  Hash->SetBeginText("#");
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"#x"), Hash);
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"'x"), nullptr);
+  Hash->SetBeginText("'");
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"#x"), nullptr);
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"'x"), Hash);
+  TSyntaxColoring Other(nullptr);
+  Other.CustomStyles()->Add()->SetBeginText("Ж");
+  C.SetCustomStyles(Other.CustomStyles());
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"'x"), nullptr);
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"Жx"), C.CustomStyles()->Items(0));
+  C.CustomStyles()->Delete(0);
+  EXPECT_EQ(C.CustomStyles()->FindStyle(u"Жx"), nullptr);
+  C.CustomStyles()->Add()->SetBeginText("Ж");
+  EXPECT_NE(C.CustomStyles()->FindStyle(u"Жx"), nullptr);
+}
+
 TEST(Coloring, ReferencesBetweenStylesByIndexAndAfterRemoval) {
   TSyntaxColoring C(nullptr);
   TCustomStyle* A = C.CustomStyles()->Add();

@@ -1,7 +1,10 @@
 // The chain's ranges are moved lazily. The same random edits on an editor that moves every
 // range on every edit, as the plain visit of the tracked ranges does, must give the same
 // text, chain, levels, other tracked ranges and their events, selection, view and drawing.
+// And whatever the edits, the chain is range for range what a rebuild of its text gives.
 #include <gtest/gtest.h>
+
+#include <typeinfo>
 
 #include "RandomEdits.h"
 #include "SourceEditFixture.h"
@@ -122,9 +125,83 @@ TEST(LazyRangeMoves, GiveWhatMovingEveryRangeOnEveryEditGives) {
       PlainEdits.Edit(Plain);
       ASSERT_EQ(Fast.Text(), Plain.Text()) << "step " << Step;
       ASSERT_EQ(Extents(Fast), Extents(Plain)) << "step " << Step;
+      if (!FastEdits.UpdateOpen()) {
+        ASSERT_EQ(Fast.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
+      }
       ASSERT_EQ(FastWatched.Describe(), PlainWatched.Describe()) << "step " << Step;
       ASSERT_EQ(State(Fast), State(Plain)) << "step " << Step;
       ASSERT_EQ(Drawn(Fast), Drawn(Plain)) << "step " << Step;
+    }
+  }
+}
+
+namespace {
+/** Extents with neighbouring runs of normal text or of symbols joined: a rescan starts at
+    the range before the edit, which may keep a boundary inside a run that a rebuild makes
+    one range. */
+QStringList JoinedExtents(const TSourceEdit& E) {
+  auto Joinable = [](const TSyntaxRange* A, const TSyntaxRange* B) {
+    return B && typeid(*A) == typeid(*B) && B->ParenthesisLevel() == A->ParenthesisLevel() &&
+           (dynamic_cast<const TNormalTextRange*>(A) || dynamic_cast<const TSymbolRange*>(A));
+  };
+  QStringList Result;
+  for (TSyntaxRange* R = E.FirstSyntaxRange(); R; R = R->NextRange()) {
+    TSyntaxRange* Last = R;
+    while (Joinable(R, Last->NextRange()))
+      Last = Last->NextRange();
+    const QString Run = E.TextRange(R->RStart(), Last->REnd() - R->RStart() + 1);
+    Result << QStringLiteral("%1..%2 %3 level %4")
+                  .arg(R->RStart())
+                  .arg(Last->REnd())
+                  .arg(Last == R                        ? Describe(*R)
+                       : dynamic_cast<TSymbolRange*>(R) ? QStringLiteral("symbol: ") + Run
+                                                        : QStringLiteral("normal: ") + Run)
+                  .arg(R->ParenthesisLevel());
+    R = Last;
+  }
+  return Result;
+}
+
+/** Indents or unindents the rows of a random selection as one undo step, and sometimes
+    undoes it and redoes it at once. */
+void ChangeIndentOfSomeRows(TRandomEdits& Edits, TSourceEdit& E) {
+  E.SetSelStart(Edits.Below(E.TextLength() + 1));
+  E.SetSelLength(Edits.Below(E.TextLength() - E.SelStart() + 1));
+  E.ChangeIndent(Edits.Below(2) ? 1 + Edits.Below(2) : -1 - Edits.Below(2));
+  if (Edits.Below(3) == 0) E.Undo();
+  if (Edits.Below(4) == 0) E.Redo();
+}
+}  // namespace
+
+TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
+  struct {
+    unsigned Seed;
+    const QStringList& Pieces;
+    int Length;
+  } Runs[] = {{21u, Fragments, 60},
+              {22u, Fragments, 60},
+              {23u, ProseFragments, 300},
+              {24u, ProseFragments, 300}};
+  for (const auto& Run : Runs) {
+    SCOPED_TRACE(testing::Message() << "seed " << Run.Seed);
+    TRandomEdits Edits(Run.Seed, Run.Pieces);
+    TSourceEdit E;
+    TSourceEdit Rebuilt;
+    LoadStoredSettings(E, YorelEditorSettings);
+    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    E.SetText(Edits.Source(Run.Length));
+    for (int Step = 1; Step <= 2000; ++Step) {
+      if (Edits.Below(6) == 0)
+        ChangeIndentOfSomeRows(Edits, E);
+      else
+        Edits.Edit(E);
+      if (Edits.UpdateOpen()) continue;
+      ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
+      // The text arrives while an update is open; its end rebuilds the chain from nothing.
+      Rebuilt.SyntaxColoring()->BeginUpdate();
+      Rebuilt.SetText(E.Text());
+      Rebuilt.SyntaxColoring()->EndUpdate();
+      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuilt)) << "step " << Step;
     }
   }
 }

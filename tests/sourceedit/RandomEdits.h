@@ -17,12 +17,18 @@ const QStringList Fragments = {
     "}",    ".",     "Ж",   "x",        "_a",      "\\",      "*",  "/",   "#x ",  "'a'",
     "1.5",  "while", "ecx", "// c\r\n", "/* b */", "push ebx"};
 
+/** Long runs of normal text with a few tokens: where a rescan may start late and stop early. */
+const QStringList ProseFragments = {"word", " ",    "    ", "\r\n", "text",     "a_b", "word", " ",
+                                    "    ", "\r\n", "more", "x1",   "mov",      "12",  "(",    ")",
+                                    "/*",   "*/",   "'",    ";",    "// c\r\n", "#d ", "Ж"};
+
 class TRandomEdits {
  public:
-  explicit TRandomEdits(unsigned Seed) : Random(Seed) {}
+  explicit TRandomEdits(unsigned Seed, const QStringList& Pieces = Fragments)
+      : Random(Seed), Pieces(Pieces) {}
 
   int Below(int N) { return std::uniform_int_distribution<int>(0, N - 1)(Random); }
-  const QString& Fragment() { return Fragments[Below(Fragments.size())]; }
+  const QString& Fragment() { return Pieces[Below(Pieces.size())]; }
 
   QString Source(int Pieces) {
     QString Text;
@@ -102,6 +108,7 @@ class TRandomEdits {
   }
 
   std::mt19937 Random;
+  const QStringList& Pieces;
   int StepsToClose = 0;
 };
 }  // namespace

@@ -71,6 +71,7 @@ TEST(ScannerRandom, EditsLeaveTheChainARebuildWouldGiveCharacterByCharacter) {
       ASSERT_EQ(E.FirstBrokenSyntaxRange(), nullptr) << "step " << Step;
       ASSERT_EQ(E.FirstOverlappingSyntaxRange(), nullptr) << "step " << Step;
       ASSERT_EQ(FirstEmptyRange(E), nullptr) << "step " << Step;
+      ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
       // The text arrives while an update is open; its end rebuilds the chain.
       Rebuilt.SyntaxColoring()->BeginUpdate();
       Rebuilt.SetText(E.Text());

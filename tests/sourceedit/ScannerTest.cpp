@@ -113,6 +113,31 @@ TEST(Scanner, FollowsEditsThatChangeTheMeaningOfWhatFollows) {
   }
 }
 
+TEST(Scanner, EditsDeepInsideAStyleEndItWhereARebuildWould) {
+  const QString Comment = "/* aaaa bbbb cccc dddd */ mov";
+  const QString Star = "/* aaaa * bbbb cccc dddd */ mov";
+  const QString Open = "/* aaaa bbbb cccc dddd eeee";
+  const QString String = "'aaaa bbbb cccc dddd' mov";
+  const QString Line = "// aaaa bbbb cccc dddd\r\nmov";
+  struct {
+    QString Text;
+    int Start, Length;
+    QString Insert;
+  } Cases[] = {
+      {Comment, 9, 0, "*/"}, {Comment, 9, 0, "x"},  {Comment, 9, 0, "*"},
+      {Star, 10, 0, "/"},    {Comment, 9, 3, "*/"}, {Open, 12, 0, "*/"},
+      {Open, 12, 0, "x"},    {String, 8, 0, "'"},   {String, 8, 0, "\\'"},
+      {String, 8, 0, "\\"},  {String, 9, 0, "\\"},  {Line, 9, 0, "\r\n"},
+      {Line, 9, 0, "\r"},    {Line, 9, 0, "x"},     {"'aaaa bbbb \\' cccc dddd' x", 12, 1, ""},
+  };
+  for (const auto& C : Cases) {
+    TYorelEdit E(C.Text);
+    Replace(E, C.Start, C.Length, C.Insert);
+    EXPECT_EQ(Chain(E), Chain(TYorelEdit(E.Text())))
+        << C.Text.toStdString() << " + " << C.Insert.toStdString() << " at " << C.Start;
+  }
+}
+
 TEST(Scanner, KeepsTheOldChainBehindTheEdit) {
   TYorelEdit E("mov eax, 1\r\npush ebx\r\npop ecx");
   TSyntaxRange* Pop = E.LastSyntaxRange()->PrevRange()->PrevRange();
