@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
+#include <limits>
 
 #include "editor/SelectionRange.h"
 #include "language/Reference.h"
@@ -22,6 +23,8 @@
 namespace {
 // How far from the caret the words of the file are gathered for completion.
 constexpr int NearbyLines = 1000;
+// Lines handled between two looks at the clock in the work after a pause.
+constexpr int LinesPerStep = 512;
 }  // namespace
 
 TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
@@ -30,7 +33,7 @@ TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
   // A child of the editor's host, which the window frees while its editor still lives.
   setParent(FHost);
   setObjectName(QStringLiteral("EditorLanguage"));
-  FSource.OnChanged = [this] { FSettleTimer.start(); };
+  FSource.OnChanged = [this] { TextChanged(); };
   // The window's own handler stays first.
   FPreviousSelectionChange = Editor()->OnSelectionChange;
   Editor()->OnSelectionChange = [this](TObject* Sender) {
@@ -41,7 +44,13 @@ TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
   FPopup = new TCompletionPopup(FHost);
   FSettleTimer.setSingleShot(true);
   FSettleTimer.setInterval(SettleMilliseconds);
-  connect(&FSettleTimer, &QTimer::timeout, this, [this] { Settle(); });
+  connect(&FSettleTimer, &QTimer::timeout, this, [this] { PauseTimeout(); });
+  FWorkTimer.setSingleShot(true);
+  FWorkTimer.setInterval(0);
+  connect(&FWorkTimer, &QTimer::timeout, this, [this] {
+    if (FSinceEdit.isValid() && FSinceEdit.elapsed() < SettleMilliseconds) return;  // the pause starts it again
+    if (Work(TurnMilliseconds)) FWorkTimer.start();
+  });
   FHoverTimer.setSingleShot(true);
   FHoverTimer.setInterval(HoverMilliseconds);
   connect(&FHoverTimer, &QTimer::timeout, this, [this] { ShowHover(); });
@@ -78,19 +87,89 @@ int TEditorLanguage::CaretLine() const {
   return Editor()->CharIdxToCell(Editor()->SelStart() + 1).Row;
 }
 
+const TSourceModel& TEditorLanguage::Model() const {
+  FSource.Sync();
+  return FSource.Model();
+}
+
+void TEditorLanguage::TextChanged() {
+  // Called for every keystroke: the work stops at its next turn and starts over after the
+  // pause; the pause timer is not restarted but looks at the time of the last edit.
+  FEdited = true;
+  FSinceEdit.start();
+  if (!FSettleTimer.isActive()) FSettleTimer.start();
+}
+
+void TEditorLanguage::PauseTimeout() {
+  const qint64 Quiet = FSinceEdit.isValid() ? FSinceEdit.elapsed() : SettleMilliseconds;
+  if (Quiet < SettleMilliseconds) {
+    FSettleTimer.start(static_cast<int>(SettleMilliseconds - Quiet));
+    return;
+  }
+  FSettleTimer.setInterval(SettleMilliseconds);
+  FWorkTimer.start();
+}
+
 void TEditorLanguage::Settle() {
   FSettleTimer.stop();
-  FDeclarations = Model().Declarations();
-  if (FService) FService->EditorSettled(this);
+  FWorkTimer.stop();
+  Work(std::numeric_limits<qint64>::max());
 }
 
 void TEditorLanguage::Recheck() {
-  if (!FService) return;
+  FCheck.reset();
+  FCheckWanted = true;
+  if (!FSettleTimer.isActive()) FWorkTimer.start();  // else the pause starts the work
+}
+
+bool TEditorLanguage::Work(qint64 Milliseconds) {
+  QElapsedTimer Turn;
+  Turn.start();
+  const std::function<bool()> TimeUp = [&] { return Turn.elapsed() >= Milliseconds; };
+  if (std::exchange(FEdited, false)) {
+    // What was gathered or checked before the edit may be wrong: start over.
+    FGatherLine = 0;
+    FCheck.reset();
+    FCheckWanted = true;
+  }
+  while (!FSource.Read(LinesPerStep))
+    if (TimeUp()) return true;
+  return GatherDeclarations(TimeUp) || RunChecks(TimeUp);
+}
+
+bool TEditorLanguage::GatherDeclarations(const std::function<bool()>& TimeUp) {
+  const TSourceModel& M = FSource.Model();
+  if (FDeclaredRevision == M.DeclarationsRevision()) return false;
+  if (FGatherLine == 0) {
+    FGathered.clear();
+    FGatherLine = 1;
+  }
+  for (; FGatherLine <= M.LineCount(); FGatherLine += LinesPerStep) {
+    if (TimeUp()) return true;
+    M.Declarations(FGatherLine, FGatherLine + LinesPerStep - 1, FGathered);
+  }
+  FGatherLine = 0;
+  FDeclarations = std::move(FGathered);
+  FGathered = {};
+  FDeclaredRevision = M.DeclarationsRevision();
+  if (FService) FService->EditorSettled(this);  // the index, and every window's checks against it
+  return TimeUp();
+}
+
+bool TEditorLanguage::RunChecks(const std::function<bool()>& TimeUp) {
+  if (!FCheckWanted || !FService) return false;
   // As the index spells the file, or its own routines count as declared twice.
-  FProblems = CheckSource(Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
+  if (!FCheck)
+    FCheck = std::make_unique<TSourceCheck>(FSource.Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
+  while (!FCheck->Step(LinesPerStep))
+    if (TimeUp()) return true;
+  FProblems = FCheck->Problems();
+  FCheck.reset();
+  FCheckWanted = false;
   FUnderlines->SetProblems(FProblems);
   FMarks.SetProblems(FProblems);
   FService->ProblemsChanged();
+  return false;
 }
 
 void TEditorLanguage::GoTo(int Line, int Column) {
