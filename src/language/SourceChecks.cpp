@@ -76,6 +76,19 @@ TSourceCheck::TSourceCheck(const TSourceModel& Model, const QString& File, const
 
 bool TSourceCheck::Step(int Lines) {
   while (FPhase != TPhase::Done && Lines > 0) {
+    if (FPhase == TPhase::Unclosed) {
+      // A step over the lines left with open brackets, each read again.
+      for (; Lines > 0 && FKind < 3; --Lines) {
+        if (FEntry < FOpen[FKind].size()) {
+          ReportUnclosed(FKind, FOpen[FKind][FEntry++]);
+        } else {
+          ++FKind;
+          FEntry = 0;
+        }
+      }
+      if (FKind == 3) NextPhase();
+      continue;
+    }
     const int Last = FLine - 1 + std::min(Lines, FModel.LineCount() - FLine + 1);
     Lines -= Last - FLine + 1;
     switch (FPhase) {
@@ -100,6 +113,7 @@ bool TSourceCheck::Step(int Lines) {
         for (const TDeclaration& D : Declarations) CheckDuplicate(D);
         break;
       }
+      case TPhase::Unclosed:
       case TPhase::Done:
         break;
     }
@@ -110,10 +124,7 @@ bool TSourceCheck::Step(int Lines) {
 }
 
 void TSourceCheck::NextPhase() {
-  if (FPhase == TPhase::Brackets) {
-    ReportUnclosed();
-    CheckUnterminated(FModel, FText, FProblems);
-  }
+  if (FPhase == TPhase::Unclosed) CheckUnterminated(FModel, FText, FProblems);
   FPhase = static_cast<TPhase>(static_cast<int>(FPhase) + 1);
   FLine = 1;
   if (FPhase == TPhase::Done)
@@ -141,15 +152,13 @@ void TSourceCheck::MatchBrackets(int Line) {
   }
 }
 
-void TSourceCheck::ReportUnclosed() {
-  for (int K = 0; K < 3; ++K)
-    for (const auto& [Line, Count] : FOpen[K]) {
-      const QString Text = FText(Line);
-      const auto Tokens = TokensOf(FModel, Line, Text);
-      for (int I = Count; I >= 1; --I)
-        FProblems.push_back({TSeverity::Error, Line, UnclosedOpenerColumn(Text, Tokens, K, I), 1,
-                             QStringLiteral("\"%1\" is never closed").arg(Openers[K])});
-    }
+void TSourceCheck::ReportUnclosed(int Kind, std::pair<int, int> Open) {
+  const auto [Line, Count] = Open;
+  const QString Text = FText(Line);
+  const auto Tokens = TokensOf(FModel, Line, Text);
+  for (int I = Count; I >= 1; --I)
+    FProblems.push_back({TSeverity::Error, Line, UnclosedOpenerColumn(Text, Tokens, Kind, I), 1,
+                         QStringLiteral("\"%1\" is never closed").arg(Openers[Kind])});
 }
 
 void TSourceCheck::CheckDuplicate(const TDeclaration& D) {

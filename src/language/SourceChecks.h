@@ -19,10 +19,10 @@ class TSourceCheck {
   const std::vector<TProblem>& Problems() const { return FProblems; }
 
  private:
-  enum class TPhase { LineProblems, Brackets, Targets, Duplicates, Done };
+  enum class TPhase { LineProblems, Brackets, Unclosed, Targets, Duplicates, Done };
   void NextPhase();
   void MatchBrackets(int Line);
-  void ReportUnclosed();
+  void ReportUnclosed(int Kind, std::pair<int, int> Open);
   void CheckDuplicate(const TDeclaration& D);
 
   const TSourceModel& FModel;
@@ -33,6 +33,8 @@ class TSourceCheck {
   int FLine = 1;
   /** Per kind of bracket, the lines whose openers are still open: (line, how many). */
   std::vector<std::pair<int, int>> FOpen[3];
+  int FKind = 0;  ///< of the open brackets reported: the kind, and the line in FOpen[FKind]
+  size_t FEntry = 0;
   std::vector<TProblem> FProblems;
 };
 

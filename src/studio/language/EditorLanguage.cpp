@@ -3,6 +3,7 @@
  ** language adds to. **/
 #include "studio/language/EditorLanguage.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -25,11 +26,17 @@ namespace {
 constexpr int NearbyLines = 1000;
 // Lines handled between two looks at the clock in the work after a pause.
 constexpr int LinesPerStep = 512;
+// Gutter marks placed between two looks at the clock.
+constexpr int MarksPerStep = 256;
 }  // namespace
 
 TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
     : FForm(Form), FService(Service), FHost(Form->findChild<TQtControlHost*>()),
-      FSource(Form->tbCode.get(), TReference::Standard()), FMarks(Form->tbCode.get()) {
+      FSource(Form->tbCode.get(), TReference::Standard()), FMarks(Form->tbCode.get()),
+      FSettleTimer(SettleMilliseconds, [this] { FWorkTimer.start(); }),
+      FCaretTimer(100, [this] {
+        if (FService) FService->CaretMoved(this);
+      }) {
   // A child of the editor's host, which the window frees while its editor still lives.
   setParent(FHost);
   setObjectName(QStringLiteral("EditorLanguage"));
@@ -38,32 +45,24 @@ TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
   FPreviousSelectionChange = Editor()->OnSelectionChange;
   Editor()->OnSelectionChange = [this](TObject* Sender) {
     RaiseEvent(FPreviousSelectionChange, Sender);
-    FCaretTimer.start();
+    FCaretTimer.Touch();
   };
   FUnderlines = new TProblemUnderlines(Editor(), FHost->viewport());
   FPopup = new TCompletionPopup(FHost);
-  FSettleTimer.setSingleShot(true);
-  FSettleTimer.setInterval(SettleMilliseconds);
-  connect(&FSettleTimer, &QTimer::timeout, this, [this] { PauseTimeout(); });
   FWorkTimer.setSingleShot(true);
   FWorkTimer.setInterval(0);
   connect(&FWorkTimer, &QTimer::timeout, this, [this] {
-    if (FSinceEdit.isValid() && FSinceEdit.elapsed() < SettleMilliseconds) return;  // the pause starts it again
+    if (FSettleTimer.Waiting()) return;  // typing resumed: the pause starts it again
     if (Work(TurnMilliseconds)) FWorkTimer.start();
   });
   FHoverTimer.setSingleShot(true);
   FHoverTimer.setInterval(HoverMilliseconds);
   connect(&FHoverTimer, &QTimer::timeout, this, [this] { ShowHover(); });
-  FCaretTimer.setSingleShot(true);
-  FCaretTimer.setInterval(100);
-  connect(&FCaretTimer, &QTimer::timeout, this, [this] {
-    if (FService) FService->CaretMoved(this);
-  });
   FHost->viewport()->setMouseTracking(true);
   FHost->viewport()->installEventFilter(this);
   FHost->installEventFilter(this);
   connect(FHost->verticalScrollBar(), &QScrollBar::valueChanged, FPopup, [this] { FPopup->Close(); });
-  FSettleTimer.start();
+  FSettleTimer.Touch();
 }
 
 TEditorLanguage::~TEditorLanguage() {
@@ -93,25 +92,13 @@ const TSourceModel& TEditorLanguage::Model() const {
 }
 
 void TEditorLanguage::TextChanged() {
-  // Called for every keystroke: the work stops at its next turn and starts over after the
-  // pause; the pause timer is not restarted but looks at the time of the last edit.
+  // Called for every keystroke: the work stops at its next turn and starts over after the pause.
   FEdited = true;
-  FSinceEdit.start();
-  if (!FSettleTimer.isActive()) FSettleTimer.start();
-}
-
-void TEditorLanguage::PauseTimeout() {
-  const qint64 Quiet = FSinceEdit.isValid() ? FSinceEdit.elapsed() : SettleMilliseconds;
-  if (Quiet < SettleMilliseconds) {
-    FSettleTimer.start(static_cast<int>(SettleMilliseconds - Quiet));
-    return;
-  }
-  FSettleTimer.setInterval(SettleMilliseconds);
-  FWorkTimer.start();
+  FSettleTimer.Touch();
 }
 
 void TEditorLanguage::Settle() {
-  FSettleTimer.stop();
+  FSettleTimer.Stop();
   FWorkTimer.stop();
   Work(std::numeric_limits<qint64>::max());
 }
@@ -119,7 +106,7 @@ void TEditorLanguage::Settle() {
 void TEditorLanguage::Recheck() {
   FCheck.reset();
   FCheckWanted = true;
-  if (!FSettleTimer.isActive()) FWorkTimer.start();  // else the pause starts the work
+  if (!FSettleTimer.Waiting()) FWorkTimer.start();  // else the pause starts the work
 }
 
 bool TEditorLanguage::Work(qint64 Milliseconds) {
@@ -157,7 +144,7 @@ bool TEditorLanguage::GatherDeclarations(const std::function<bool()>& TimeUp) {
 }
 
 bool TEditorLanguage::RunChecks(const std::function<bool()>& TimeUp) {
-  if (!FCheckWanted || !FService) return false;
+  if (!FCheckWanted || !FService) return PlaceMarks(TimeUp);
   // As the index spells the file, or its own routines count as declared twice.
   if (!FCheck)
     FCheck = std::make_unique<TSourceCheck>(FSource.Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
@@ -167,8 +154,21 @@ bool TEditorLanguage::RunChecks(const std::function<bool()>& TimeUp) {
   FCheck.reset();
   FCheckWanted = false;
   FUnderlines->SetProblems(FProblems);
-  FMarks.SetProblems(FProblems);
+  FMarksWanted = true;
   FService->ProblemsChanged();
+  return PlaceMarks(TimeUp);
+}
+
+bool TEditorLanguage::PlaceMarks(const std::function<bool()>& TimeUp) {
+  if (FMarksWanted) {
+    if (TimeUp()) return true;  // comparing with the marks standing, and taking them, takes a while
+    FMarksWanted = false;
+    FMarking = FMarks.Begin(FProblems);
+  }
+  while (FMarking) {
+    if (TimeUp()) return true;
+    FMarking = !FMarks.Step(MarksPerStep);
+  }
   return false;
 }
 

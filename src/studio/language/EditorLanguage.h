@@ -6,7 +6,6 @@
  ** Ctrl+click and completion. **/
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QPoint>
@@ -16,6 +15,7 @@
 #include "language/EditorSource.h"
 #include "platform/core/Object.h"
 #include "studio/language/ProblemMarks.h"
+#include "studio/language/QuietTimer.h"
 
 class TCodeFRM;
 class TCompletionPopup;
@@ -33,7 +33,7 @@ class TEditorLanguage : public QObject {
   static constexpr int SettleMilliseconds = 300;
   static constexpr int HoverMilliseconds = 500;
   /** The longest the work after a pause holds the event loop at a time. */
-  static constexpr int TurnMilliseconds = 8;
+  static constexpr int TurnMilliseconds = 5;
 
   TEditorLanguage(TCodeFRM* Form, TLanguageService* Service);
   ~TEditorLanguage() override;
@@ -62,8 +62,8 @@ class TEditorLanguage : public QObject {
   /** Runs the checks against the project's index again, once the user pauses, and shows
       their findings. */
   void Recheck();
-  /** The work after a pause is under way, or waiting for its next turn. */
-  bool Working() const { return FWorkTimer.isActive(); }
+  /** The work after a pause is waiting for the pause or under way. */
+  bool Working() const { return FSettleTimer.Waiting() || FWorkTimer.isActive(); }
   void GoTo(int Line, int Column);
   /** Opens the completion list for the word before the caret; Typed asks for at least
       two letters. */
@@ -75,11 +75,11 @@ class TEditorLanguage : public QObject {
 
  private:
   void TextChanged();
-  void PauseTimeout();
   /** Goes on with the work after a pause for about Milliseconds; true when some is left. */
   bool Work(qint64 Milliseconds);
   bool GatherDeclarations(const std::function<bool()>& TimeUp);
   bool RunChecks(const std::function<bool()>& TimeUp);
+  bool PlaceMarks(const std::function<bool()>& TimeUp);
   bool KeyPressed(int Key, const QString& Text);
   bool MousePressed(QPoint At, Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers);
   void ShowHover();
@@ -96,17 +96,18 @@ class TEditorLanguage : public QObject {
   TProblemUnderlines* FUnderlines;
   TProblemMarks FMarks;
   TCompletionPopup* FPopup;
-  QTimer FSettleTimer;
+  TQuietTimer FSettleTimer;
   QTimer FWorkTimer;
-  QElapsedTimer FSinceEdit;  ///< invalid until the first edit
   bool FEdited = false;  ///< since the work last started over
   bool FCheckWanted = true;
+  bool FMarksWanted = false;  ///< FProblems are not marked in the gutter yet
+  bool FMarking = false;  ///< the gutter marks of FProblems are being placed
   int FDeclaredRevision = -1;  ///< of the model, when FDeclarations were gathered
   int FGatherLine = 0;  ///< the next line to gather declarations from, 0 when not gathering
   std::vector<TDeclaration> FGathered;
   std::unique_ptr<TSourceCheck> FCheck;
   QTimer FHoverTimer;
-  QTimer FCaretTimer;
+  TQuietTimer FCaretTimer;
   QPoint FHoverPoint;
   TNotifyEvent FPreviousSelectionChange;
 };
