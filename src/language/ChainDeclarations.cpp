@@ -15,7 +15,7 @@ const QString DeclaringList = QStringLiteral("HL");
 }  // namespace
 
 TChainDeclarations::TChainDeclarations(TSourceEdit& Editor)
-    : FEditor(Editor), FTip(Editor.SyntaxStartRange ? Editor.SyntaxStartRange : Editor.FirstSyntaxRange()) {}
+    : FEditor(Editor), FTip(Editor.SyntaxStartRange) {}
 
 TChainDeclarations::~TChainDeclarations() {
   // The editor forgets the hint when that range goes, so it never points at a freed one.
@@ -24,8 +24,10 @@ TChainDeclarations::~TChainDeclarations() {
 
 std::vector<TDeclaration> TChainDeclarations::Of(int Row, const QString& Text) {
   std::vector<TDeclaration> Result;
-  if (Text.isEmpty() || !FTip) return Result;
+  if (Text.isEmpty() || !FEditor.FirstSyntaxRange()) return Result;
   const int RowStart = FEditor.CellToCharIdx(TextCell(Row, 1));
+  // Without a hint from the painting, the walk starts from the nearer end of the chain.
+  if (!FTip) FTip = RowStart < FEditor.TextLength() / 2 ? FEditor.FirstSyntaxRange() : FEditor.LastSyntaxRange();
   const int RowEnd = RowStart + static_cast<int>(Text.size()) - 1;
   FTokens.clear();
   FDeclaring.clear();

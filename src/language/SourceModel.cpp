@@ -12,6 +12,7 @@ void TSourceModel::Reset(int LineCount, const TLineText& Text) {
   FLines.Clear();
   FSlots.clear();
   FFreeSlots.clear();
+  FUnreadFirst = FUnreadLast = 0;
   ReplaceLines(1, 0, LineCount, Text);
 }
 
