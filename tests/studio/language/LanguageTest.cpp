@@ -231,6 +231,30 @@ TEST(Language, ProblemsAreListedAndADoubleClickGoesThere) {
   S.Form.grab().save(QCoreApplication::applicationDirPath() + "/screenshots/language-problems.png");
 }
 
+// The work after a pause takes several turns of the event loop on a long text; typing again
+// drops it, and only what the last text has is shown in the end.
+TEST(Language, TypingDuringTheWorkAfterAPauseStartsItOver) {
+  LanguageFixture S;
+  QByteArray Text;
+  for (int I = 0; I < 20000; ++I) Text += "  mov eax, ebx\r\n";
+  TEditorLanguage* L = S.Open("a.yor", Text);
+  ASSERT_TRUE(L->Problems().empty());
+  S.Caret(L, 10000, 7);
+  L->Editor()->Selection()->SetText("al, 300 //");  // no row comes or goes
+  EXPECT_TRUE(L->Working());
+  QTRY_VERIFY_WITH_TIMEOUT(!L->Working(), 20000);
+  ASSERT_EQ(L->Problems().size(), 1u);
+  L->Editor()->Undo();
+  QTest::qWait(TEditorLanguage::SettleMilliseconds + 20);  // the work has begun...
+  L->Editor()->Redo();  // ...and the text changes under it
+  QTRY_VERIFY_WITH_TIMEOUT(!L->Working(), 20000);
+  ASSERT_EQ(L->Problems().size(), 1u);
+  EXPECT_EQ(L->Problems()[0].Line, 10000);
+  L->Editor()->Undo();
+  QTRY_VERIFY_WITH_TIMEOUT(!L->Working(), 20000);
+  EXPECT_TRUE(L->Problems().empty()) << L->Problems()[0].Message.toStdString();
+}
+
 TEST(Language, ProblemsMarkTheirRowsInTheGutterAndLeaveTheBuildsMarks) {
   LanguageFixture S;
   TEditorLanguage* L = S.Open("a.yor", "  nop\r\n  mov eax, (ebx\r\n  nop\r\n");
