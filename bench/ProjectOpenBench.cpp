@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "studio/MainForm.h"
 
 namespace {
@@ -37,12 +38,9 @@ double OpenSeconds(const QString& Project) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Settings of its own: opening a project adds it to the recent list, which must not be the
-  // user's, and the user's settings must not shape the figures.
+  // Settings of its own: opening a project adds it to the recent list.
   QTemporaryDir Home;
-  qputenv("XDG_CONFIG_HOME", Home.filePath("config").toUtf8());
-  qputenv("XDG_DATA_HOME", Home.filePath("data").toUtf8());
+  UseOffscreenStudio(Home);
   QApplication Application(Argc, Argv);
   QList<int> Sizes{1000, 10000};
   int Runs = 5;

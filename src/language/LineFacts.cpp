@@ -115,15 +115,8 @@ TLineFacts AnalyseLine(QStringView Line, int LineNo, const std::vector<TToken>& 
                        const TReference& Reference) {
   TLineFacts Facts;
   const TLineTokens T{Line, Tokens};
-  if (T.Is(0, TTokenKind::Word) && T.Is(1, TTokenKind::Symbol) && T.Text(1).startsWith(u':') &&
-      !T.Text(1).startsWith(u":=") && !T.Text(1).startsWith(u"::") &&
-      Tokens[1].Start == Tokens[0].Start + Tokens[0].Length)
-    Facts.Declarations.push_back({QStringLiteral("label"), T.Text(0).toString(), LineNo, Tokens[0].Start + 1});
-  for (size_t I = 0; I + 1 < Tokens.size(); ++I)
-    if (Tokens[I].Kind == TTokenKind::Word && Tokens[I + 1].Kind == TTokenKind::Word &&
-        IsDeclaringWord(T.Text(I).toString()))
-      Facts.Declarations.push_back({T.Text(I).toString().toLower(), T.Text(I + 1).toString(), LineNo,
-                                    Tokens[I + 1].Start + 1});
+  FindDeclarations(Line, LineNo, Tokens, [&](size_t I) { return IsDeclaringWord(T.Text(I).toString()); },
+                   Facts.Declarations);
   const size_t S = StatementStart(T);
   if (!T.Is(S, TTokenKind::Word)) return Facts;
   const QString First = T.Text(S).toString().toLower();
@@ -131,6 +124,18 @@ TLineFacts AnalyseLine(QStringView Line, int LineNo, const std::vector<TToken>& 
   const TReferenceEntry* Entry = Reference.First(First);
   if (Entry && Entry->Kind == u"instruction" && IsJump(First)) FindTarget(T, S, LineNo, Reference, Facts);
   return Facts;
+}
+
+void FindDeclarations(QStringView Line, int LineNo, const std::vector<TToken>& Tokens,
+                      const std::function<bool(size_t)>& Declaring, std::vector<TDeclaration>& Out) {
+  const TLineTokens T{Line, Tokens};
+  if (T.Is(0, TTokenKind::Word) && T.Is(1, TTokenKind::Symbol) && T.Text(1).startsWith(u':') &&
+      !T.Text(1).startsWith(u":=") && !T.Text(1).startsWith(u"::") &&
+      Tokens[1].Start == Tokens[0].Start + Tokens[0].Length)
+    Out.push_back({QStringLiteral("label"), T.Text(0).toString(), LineNo, Tokens[0].Start + 1});
+  for (size_t I = 0; I + 1 < Tokens.size(); ++I)
+    if (Tokens[I].Kind == TTokenKind::Word && Tokens[I + 1].Kind == TTokenKind::Word && Declaring(I))
+      Out.push_back({T.Text(I).toString().toLower(), T.Text(I + 1).toString(), LineNo, Tokens[I + 1].Start + 1});
 }
 
 TBracketBalance BalanceOf(QStringView Line, const std::vector<TToken>& Tokens) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "language/LineLexer.h"
@@ -52,6 +53,10 @@ struct TBracketBalance {
 /** The facts of Line, whose tokens are Tokens, numbered LineNo. */
 TLineFacts AnalyseLine(QStringView Line, int LineNo, const std::vector<TToken>& Tokens,
                        const TReference& Reference);
+/** Adds to Out what a line of Tokens declares: a label (NAME: as its first token) and the word
+    after each token I that Declaring(I) accepts. */
+void FindDeclarations(QStringView Line, int LineNo, const std::vector<TToken>& Tokens,
+                      const std::function<bool(size_t)>& Declaring, std::vector<TDeclaration>& Out);
 TBracketBalance BalanceOf(QStringView Line, const std::vector<TToken>& Tokens);
 /** The value of a number as written in source ($FF, 0FFh, 255, 1010b); false when it is none. */
 bool ParseNumber(QStringView Text, qint64& Value);

@@ -7,8 +7,20 @@
 #include <algorithm>
 
 void TProjectIndex::SetFile(const QString& File, std::vector<TDeclaration> Declarations) {
+  // The name table points into the file's list by position: as many declarations as before
+  // (moved, or one renamed while typing) keep their entries but for the renamed ones.
+  if (const auto It = FFiles.find(File); It != FFiles.end() && It->second.size() == Declarations.size()) {
+    for (int I = 0; I < static_cast<int>(Declarations.size()); ++I)
+      if (It->second[I].Name != Declarations[I].Name) {
+        FByName.remove(It->second[I].Name.toLower(), {File, I});
+        FByName.insert(Declarations[I].Name.toLower(), {File, I});
+      }
+    It->second = std::move(Declarations);
+    return;
+  }
   Unhash(File);
-  for (const TDeclaration& D : Declarations) FByName.insert(D.Name.toLower(), {File, D});
+  for (int I = 0; I < static_cast<int>(Declarations.size()); ++I)
+    FByName.insert(Declarations[I].Name.toLower(), {File, I});
   FFiles[File] = std::move(Declarations);
 }
 
@@ -20,7 +32,8 @@ void TProjectIndex::RemoveFile(const QString& File) {
 void TProjectIndex::Unhash(const QString& File) {
   const auto It = FFiles.find(File);
   if (It == FFiles.end()) return;
-  for (const TDeclaration& D : It->second) FByName.remove(D.Name.toLower(), {File, D});
+  for (int I = 0; I < static_cast<int>(It->second.size()); ++I)
+    FByName.remove(It->second[I].Name.toLower(), {File, I});
 }
 
 QStringList TProjectIndex::Files() const {
@@ -39,7 +52,7 @@ std::vector<TLocatedDeclaration> TProjectIndex::Find(const QString& Name) const 
   std::vector<TLocatedDeclaration> Result;
   const QString Key = Name.toLower();
   for (auto It = FByName.find(Key); It != FByName.end() && It.key() == Key; ++It)
-    Result.push_back(It.value());
+    Result.push_back({It->File, FFiles.at(It->File)[It->Index]});
   std::sort(Result.begin(), Result.end(), [](const auto& A, const auto& B) {
     return std::tie(A.File, A.Declaration.Line) < std::tie(B.File, B.Declaration.Line);
   });

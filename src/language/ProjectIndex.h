@@ -32,6 +32,13 @@ class TProjectIndex {
   /** Takes the names of File's declarations out of FByName. */
   void Unhash(const QString& File);
 
+  /** A declaration as the index of it in its file's list. */
+  struct TEntry {
+    QString File;
+    int Index;
+    bool operator==(const TEntry&) const = default;
+  };
+
   std::map<QString, std::vector<TDeclaration>> FFiles;
-  QMultiHash<QString, TLocatedDeclaration> FByName;  ///< lower-case name
+  QMultiHash<QString, TEntry> FByName;  ///< lower-case name
 };

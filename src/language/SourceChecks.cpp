@@ -1,9 +1,11 @@
 /** @file SourceChecks.cpp
- ** The checks that need more than one line. Brackets are matched per kind from each line's
- ** unmatched counts, so only the lines holding a stray bracket are read again. **/
+ ** The checks that need more than one line, a run of lines at a time. Brackets are matched
+ ** per kind from each line's unmatched counts, so only the lines holding a stray bracket are
+ ** read again. **/
 #include "language/SourceChecks.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QChar Openers[3] = {u'(', u'[', u'{'};
@@ -42,41 +44,6 @@ int UnclosedOpenerColumn(const QString& Text, const std::vector<TToken>& Tokens,
   return 1;
 }
 
-void CheckBrackets(const TSourceModel& Model, const TSourceModel::TLineText& Text,
-                   std::vector<TProblem>& Problems) {
-  // Lines whose openers stay unmatched, per kind: (line, openers the line leaves open).
-  std::vector<std::pair<int, int>> Open[3];
-  for (int Line = 1; Line <= Model.LineCount(); ++Line) {
-    const TBracketBalance B = Model.Balance(Line);
-    for (int K = 0; K < 3; ++K) {
-      int Closes = B.Closes[K];
-      while (Closes > 0 && !Open[K].empty()) {
-        const int Used = std::min(Closes, Open[K].back().second);
-        Closes -= Used;
-        if ((Open[K].back().second -= Used) == 0) Open[K].pop_back();
-      }
-      for (int Stray = 1; Stray <= Closes; ++Stray) {
-        const QString Line_ = Text(Line);
-        Problems.push_back({TSeverity::Error, Line,
-                            StrayCloserColumn(Line_, TokensOf(Model, Line, Line_), K,
-                                              B.Closes[K] - Closes + Stray),
-                            1, QStringLiteral("\"%1\" without a matching \"%2\"").arg(Closers[K], Openers[K])});
-      }
-      if (B.Opens[K] > 0) {
-        Open[K].push_back({Line, B.Opens[K]});
-      }
-    }
-  }
-  for (int K = 0; K < 3; ++K)
-    for (const auto& [Line, Count] : Open[K]) {
-      const QString Line_ = Text(Line);
-      const auto Tokens = TokensOf(Model, Line, Line_);
-      for (int I = Count; I >= 1; --I)
-        Problems.push_back({TSeverity::Error, Line, UnclosedOpenerColumn(Line_, Tokens, K, I), 1,
-                            QStringLiteral("\"%1\" is never closed").arg(Openers[K])});
-    }
-}
-
 void CheckUnterminated(const TSourceModel& Model, const TSourceModel::TLineText& Text,
                        std::vector<TProblem>& Problems) {
   const TLexState End = Model.StateAtEnd();
@@ -101,33 +68,112 @@ bool IsRoutine(const TDeclaration& D) {
   return D.Kind == u"procedure" || D.Kind == u"function";
 }
 
-void CheckDuplicates(const TSourceModel& Model, const QString& File, const TProjectIndex& Index,
-                     std::vector<TProblem>& Problems) {
-  for (const TDeclaration& D : Model.Declarations()) {
-    if (!IsRoutine(D)) continue;
-    for (const TLocatedDeclaration& Other : Index.Find(D.Name)) {
-      if (!IsRoutine(Other.Declaration) || (Other.File == File && Other.Declaration.Line == D.Line)) continue;
-      Problems.push_back({TSeverity::Error, D.Line, D.Column, static_cast<int>(D.Name.size()),
-                          QStringLiteral("\"%1\" is also declared at %2:%3")
-                              .arg(D.Name, Other.File).arg(Other.Declaration.Line)});
-      break;
+}  // namespace
+
+TSourceCheck::TSourceCheck(const TSourceModel& Model, const QString& File, const TProjectIndex& Index,
+                           TSourceModel::TLineText Text)
+    : FModel(Model), FFile(File), FIndex(Index), FText(std::move(Text)) {}
+
+bool TSourceCheck::Step(int Lines) {
+  while (FPhase != TPhase::Done && Lines > 0) {
+    if (FPhase == TPhase::Unclosed) {
+      // A step over the lines left with open brackets, each read again.
+      for (; Lines > 0 && FKind < 3; --Lines) {
+        if (FEntry < FOpen[FKind].size()) {
+          ReportUnclosed(FKind, FOpen[FKind][FEntry++]);
+        } else {
+          ++FKind;
+          FEntry = 0;
+        }
+      }
+      if (FKind == 3) NextPhase();
+      continue;
     }
+    const int Last = FLine - 1 + std::min(Lines, FModel.LineCount() - FLine + 1);
+    Lines -= Last - FLine + 1;
+    switch (FPhase) {
+      case TPhase::LineProblems:
+        FModel.LineProblems(FLine, Last, FProblems);
+        break;
+      case TPhase::Brackets:
+        for (int Line = FLine; Line <= Last; ++Line) MatchBrackets(Line);
+        break;
+      case TPhase::Targets: {
+        std::vector<TTargetUse> Targets;
+        FModel.Targets(FLine, Last, Targets);
+        for (const TTargetUse& T : Targets)
+          if (!FIndex.Declares(T.Name))
+            FProblems.push_back({TSeverity::Warning, T.Line, T.Column, static_cast<int>(T.Name.size()),
+                                 QStringLiteral("No file of the project declares \"%1\"").arg(T.Name)});
+        break;
+      }
+      case TPhase::Duplicates: {
+        std::vector<TDeclaration> Declarations;
+        FModel.Declarations(FLine, Last, Declarations);
+        for (const TDeclaration& D : Declarations) CheckDuplicate(D);
+        break;
+      }
+      case TPhase::Unclosed:
+      case TPhase::Done:
+        break;
+    }
+    FLine = Last + 1;
+    if (FLine > FModel.LineCount()) NextPhase();
+  }
+  return FPhase == TPhase::Done;
+}
+
+void TSourceCheck::NextPhase() {
+  if (FPhase == TPhase::Unclosed) CheckUnterminated(FModel, FText, FProblems);
+  FPhase = static_cast<TPhase>(static_cast<int>(FPhase) + 1);
+  FLine = 1;
+  if (FPhase == TPhase::Done)
+    std::stable_sort(FProblems.begin(), FProblems.end(), [](const TProblem& A, const TProblem& B) {
+      return std::tie(A.Line, A.Column) < std::tie(B.Line, B.Column);
+    });
+}
+
+void TSourceCheck::MatchBrackets(int Line) {
+  const TBracketBalance B = FModel.Balance(Line);
+  for (int K = 0; K < 3; ++K) {
+    int Closes = B.Closes[K];
+    while (Closes > 0 && !FOpen[K].empty()) {
+      const int Used = std::min(Closes, FOpen[K].back().second);
+      Closes -= Used;
+      if ((FOpen[K].back().second -= Used) == 0) FOpen[K].pop_back();
+    }
+    for (int Stray = 1; Stray <= Closes; ++Stray) {
+      const QString Text = FText(Line);
+      FProblems.push_back({TSeverity::Error, Line,
+                           StrayCloserColumn(Text, TokensOf(FModel, Line, Text), K, B.Closes[K] - Closes + Stray), 1,
+                           QStringLiteral("\"%1\" without a matching \"%2\"").arg(Closers[K], Openers[K])});
+    }
+    if (B.Opens[K] > 0) FOpen[K].push_back({Line, B.Opens[K]});
   }
 }
-}  // namespace
+
+void TSourceCheck::ReportUnclosed(int Kind, std::pair<int, int> Open) {
+  const auto [Line, Count] = Open;
+  const QString Text = FText(Line);
+  const auto Tokens = TokensOf(FModel, Line, Text);
+  for (int I = Count; I >= 1; --I)
+    FProblems.push_back({TSeverity::Error, Line, UnclosedOpenerColumn(Text, Tokens, Kind, I), 1,
+                         QStringLiteral("\"%1\" is never closed").arg(Openers[Kind])});
+}
+
+void TSourceCheck::CheckDuplicate(const TDeclaration& D) {
+  if (!IsRoutine(D)) return;
+  for (const TLocatedDeclaration& Other : FIndex.Find(D.Name)) {
+    if (!IsRoutine(Other.Declaration) || (Other.File == FFile && Other.Declaration.Line == D.Line)) continue;
+    FProblems.push_back({TSeverity::Error, D.Line, D.Column, static_cast<int>(D.Name.size()),
+                         QStringLiteral("\"%1\" is also declared at %2:%3").arg(D.Name, Other.File).arg(Other.Declaration.Line)});
+    return;
+  }
+}
 
 std::vector<TProblem> CheckSource(const TSourceModel& Model, const QString& File,
                                   const TProjectIndex& Index, const TSourceModel::TLineText& Text) {
-  std::vector<TProblem> Problems = Model.LineProblems();
-  CheckBrackets(Model, Text, Problems);
-  CheckUnterminated(Model, Text, Problems);
-  for (const TTargetUse& T : Model.Targets())
-    if (!Index.Declares(T.Name))
-      Problems.push_back({TSeverity::Warning, T.Line, T.Column, static_cast<int>(T.Name.size()),
-                          QStringLiteral("No file of the project declares \"%1\"").arg(T.Name)});
-  CheckDuplicates(Model, File, Index, Problems);
-  std::stable_sort(Problems.begin(), Problems.end(), [](const TProblem& A, const TProblem& B) {
-    return std::tie(A.Line, A.Column) < std::tie(B.Line, B.Column);
-  });
-  return Problems;
+  TSourceCheck Check(Model, File, Index, Text);
+  Check.Step(std::numeric_limits<int>::max());
+  return Check.Problems();
 }

@@ -34,6 +34,24 @@ TEST(ProjectIndex, FindsDeclarationsAcrossFilesAndForgetsRemovedOnes) {
   EXPECT_FALSE(Index.Declares(QStringLiteral("draw")));
 }
 
+// While the user types, a file keeps its count of declarations: moved or renamed ones must
+// be found where and as they are now, the old names no more.
+TEST(ProjectIndex, FollowsDeclarationsMovedOrRenamedInPlace) {
+  TProjectIndex Index;
+  const QString File = QStringLiteral("/p/a.yor");
+  Index.SetFile(File, DeclarationsOf(QStringLiteral("procedure Draw\nprocedure Fill\nagain:")));
+  Index.SetFile(File, DeclarationsOf(QStringLiteral("\nprocedure Draw\nprocedure Paint\nagain:")));
+  const auto Draw = Index.Find(QStringLiteral("draw"));
+  ASSERT_EQ(Draw.size(), 1u);
+  EXPECT_EQ(Draw[0].Declaration.Line, 2);
+  EXPECT_FALSE(Index.Declares(QStringLiteral("Fill")));
+  ASSERT_EQ(Index.Find(QStringLiteral("paint")).size(), 1u);
+  EXPECT_EQ(Index.Find(QStringLiteral("paint"))[0].Declaration.Line, 3);
+  Index.SetFile(File, DeclarationsOf(QStringLiteral("procedure draw\nprocedure Draw\nagain:")));
+  EXPECT_EQ(Index.Find(QStringLiteral("DRAW")).size(), 2u);
+  EXPECT_FALSE(Index.Declares(QStringLiteral("paint")));
+}
+
 TEST(Completion, OffersDefinitionWordsDeclarationsAndFileWordsOnce) {
   TProjectIndex Index;
   Index.SetFile(QStringLiteral("/p/a.yor"), DeclarationsOf(QStringLiteral("procedure PushAll")));

@@ -3,11 +3,13 @@
  ** language adds to. **/
 #include "studio/language/EditorLanguage.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
+#include <limits>
 
 #include "editor/SelectionRange.h"
 #include "language/Reference.h"
@@ -22,39 +24,45 @@
 namespace {
 // How far from the caret the words of the file are gathered for completion.
 constexpr int NearbyLines = 1000;
+// Lines handled between two looks at the clock in the work after a pause.
+constexpr int LinesPerStep = 512;
+// Gutter marks placed between two looks at the clock.
+constexpr int MarksPerStep = 256;
 }  // namespace
 
 TEditorLanguage::TEditorLanguage(TCodeFRM* Form, TLanguageService* Service)
     : FForm(Form), FService(Service), FHost(Form->findChild<TQtControlHost*>()),
-      FSource(Form->tbCode.get(), TReference::Standard()), FMarks(Form->tbCode.get()) {
+      FSource(Form->tbCode.get(), TReference::Standard()), FMarks(Form->tbCode.get()),
+      FSettleTimer(SettleMilliseconds, [this] { FWorkTimer.start(); }),
+      FCaretTimer(100, [this] {
+        if (FService) FService->CaretMoved(this);
+      }) {
   // A child of the editor's host, which the window frees while its editor still lives.
   setParent(FHost);
   setObjectName(QStringLiteral("EditorLanguage"));
-  FSource.OnChanged = [this] { FSettleTimer.start(); };
+  FSource.OnChanged = [this] { TextChanged(); };
   // The window's own handler stays first.
   FPreviousSelectionChange = Editor()->OnSelectionChange;
   Editor()->OnSelectionChange = [this](TObject* Sender) {
     RaiseEvent(FPreviousSelectionChange, Sender);
-    FCaretTimer.start();
+    FCaretTimer.Touch();
   };
   FUnderlines = new TProblemUnderlines(Editor(), FHost->viewport());
   FPopup = new TCompletionPopup(FHost);
-  FSettleTimer.setSingleShot(true);
-  FSettleTimer.setInterval(SettleMilliseconds);
-  connect(&FSettleTimer, &QTimer::timeout, this, [this] { Settle(); });
+  FWorkTimer.setSingleShot(true);
+  FWorkTimer.setInterval(0);
+  connect(&FWorkTimer, &QTimer::timeout, this, [this] {
+    if (FSettleTimer.Waiting()) return;  // typing resumed: the pause starts it again
+    if (Work(TurnMilliseconds)) FWorkTimer.start();
+  });
   FHoverTimer.setSingleShot(true);
   FHoverTimer.setInterval(HoverMilliseconds);
   connect(&FHoverTimer, &QTimer::timeout, this, [this] { ShowHover(); });
-  FCaretTimer.setSingleShot(true);
-  FCaretTimer.setInterval(100);
-  connect(&FCaretTimer, &QTimer::timeout, this, [this] {
-    if (FService) FService->CaretMoved(this);
-  });
   FHost->viewport()->setMouseTracking(true);
   FHost->viewport()->installEventFilter(this);
   FHost->installEventFilter(this);
   connect(FHost->verticalScrollBar(), &QScrollBar::valueChanged, FPopup, [this] { FPopup->Close(); });
-  FSettleTimer.start();
+  FSettleTimer.Touch();
 }
 
 TEditorLanguage::~TEditorLanguage() {
@@ -78,19 +86,90 @@ int TEditorLanguage::CaretLine() const {
   return Editor()->CharIdxToCell(Editor()->SelStart() + 1).Row;
 }
 
+const TSourceModel& TEditorLanguage::Model() const {
+  FSource.Sync();
+  return FSource.Model();
+}
+
+void TEditorLanguage::TextChanged() {
+  // Called for every keystroke: the work stops at its next turn and starts over after the pause.
+  FEdited = true;
+  FSettleTimer.Touch();
+}
+
 void TEditorLanguage::Settle() {
-  FSettleTimer.stop();
-  FDeclarations = Model().Declarations();
-  if (FService) FService->EditorSettled(this);
+  FSettleTimer.Stop();
+  FWorkTimer.stop();
+  Work(std::numeric_limits<qint64>::max());
 }
 
 void TEditorLanguage::Recheck() {
-  if (!FService) return;
+  FCheck.reset();
+  FCheckWanted = true;
+  if (!FSettleTimer.Waiting()) FWorkTimer.start();  // else the pause starts the work
+}
+
+bool TEditorLanguage::Work(qint64 Milliseconds) {
+  QElapsedTimer Turn;
+  Turn.start();
+  const std::function<bool()> TimeUp = [&] { return Turn.elapsed() >= Milliseconds; };
+  if (std::exchange(FEdited, false)) {
+    // What was gathered or checked before the edit may be wrong: start over.
+    FGatherLine = 0;
+    FCheck.reset();
+    FCheckWanted = true;
+  }
+  while (!FSource.Read(LinesPerStep))
+    if (TimeUp()) return true;
+  return GatherDeclarations(TimeUp) || RunChecks(TimeUp);
+}
+
+bool TEditorLanguage::GatherDeclarations(const std::function<bool()>& TimeUp) {
+  const TSourceModel& M = FSource.Model();
+  if (FDeclaredRevision == M.DeclarationsRevision()) return false;
+  if (FGatherLine == 0) {
+    FGathered.clear();
+    FGatherLine = 1;
+  }
+  for (; FGatherLine <= M.LineCount(); FGatherLine += LinesPerStep) {
+    if (TimeUp()) return true;
+    M.Declarations(FGatherLine, FGatherLine + LinesPerStep - 1, FGathered);
+  }
+  FGatherLine = 0;
+  FDeclarations = std::move(FGathered);
+  FGathered = {};
+  FDeclaredRevision = M.DeclarationsRevision();
+  if (FService) FService->EditorSettled(this);  // the index, and every window's checks against it
+  return TimeUp();
+}
+
+bool TEditorLanguage::RunChecks(const std::function<bool()>& TimeUp) {
+  if (!FCheckWanted || !FService) return PlaceMarks(TimeUp);
   // As the index spells the file, or its own routines count as declared twice.
-  FProblems = CheckSource(Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
+  if (!FCheck)
+    FCheck = std::make_unique<TSourceCheck>(FSource.Model(), IndexPath(File()), FService->Index(), FSource.LineReader());
+  while (!FCheck->Step(LinesPerStep))
+    if (TimeUp()) return true;
+  FProblems = FCheck->Problems();
+  FCheck.reset();
+  FCheckWanted = false;
   FUnderlines->SetProblems(FProblems);
-  FMarks.SetProblems(FProblems);
+  FMarksWanted = true;
   FService->ProblemsChanged();
+  return PlaceMarks(TimeUp);
+}
+
+bool TEditorLanguage::PlaceMarks(const std::function<bool()>& TimeUp) {
+  if (FMarksWanted) {
+    if (TimeUp()) return true;  // comparing with the marks standing, and taking them, takes a while
+    FMarksWanted = false;
+    FMarking = FMarks.Begin(FProblems);
+  }
+  while (FMarking) {
+    if (TimeUp()) return true;
+    FMarking = !FMarks.Step(MarksPerStep);
+  }
+  return false;
 }
 
 void TEditorLanguage::GoTo(int Line, int Column) {

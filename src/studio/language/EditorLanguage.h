@@ -1,23 +1,28 @@
 /** @file EditorLanguage.h
- ** The language knowledge of one editor window: its source model, kept up to date from
- ** every replacement (only the replaced lines are re-read), the checks after a pause (shown
- ** underlined and as gutter marks), the hover tool tip, Ctrl+click and completion. **/
+ ** The language knowledge of one editor window: its source model, which a keystroke only
+ ** tells where the text changed; after a pause the changed rows are re-read, the
+ ** declarations gathered and the checks run (shown underlined and as gutter marks), in
+ ** short turns of the event loop that stop when the user types again; the hover tool tip,
+ ** Ctrl+click and completion. **/
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QPoint>
 #include <QTimer>
+#include <memory>
 
 #include "language/EditorSource.h"
 #include "platform/core/Object.h"
 #include "studio/language/ProblemMarks.h"
+#include "studio/language/QuietTimer.h"
 
 class TCodeFRM;
 class TCompletionPopup;
 class TLanguageService;
 class TProblemUnderlines;
 class TQtControlHost;
+class TSourceCheck;
 class TSourceEdit;
 
 class TEditorLanguage : public QObject {
@@ -27,6 +32,8 @@ class TEditorLanguage : public QObject {
   /** Pause after the last edit before declarations and checks are brought up to date. */
   static constexpr int SettleMilliseconds = 300;
   static constexpr int HoverMilliseconds = 500;
+  /** The longest the work after a pause holds the event loop at a time. */
+  static constexpr int TurnMilliseconds = 5;
 
   TEditorLanguage(TCodeFRM* Form, TLanguageService* Service);
   ~TEditorLanguage() override;
@@ -35,7 +42,8 @@ class TEditorLanguage : public QObject {
   TSourceEdit* Editor() const;
   TQtControlHost* Host() const { return FHost; }
   QString File() const;
-  const TSourceModel& Model() const { return FSource.Model(); }
+  /** The model of the text as it is now (changed rows are read first). */
+  const TSourceModel& Model() const;
   /** The declarations as of the last pause. */
   const std::vector<TDeclaration>& Declarations() const { return FDeclarations; }
   const std::vector<TProblem>& Problems() const { return FProblems; }
@@ -51,8 +59,11 @@ class TEditorLanguage : public QObject {
 
   /** Brings declarations and checks up to date now instead of after the pause. */
   void Settle();
-  /** Runs the checks against the project's index and shows their findings. */
+  /** Runs the checks against the project's index again, once the user pauses, and shows
+      their findings. */
   void Recheck();
+  /** The work after a pause is waiting for the pause or under way. */
+  bool Working() const { return FSettleTimer.Waiting() || FWorkTimer.isActive(); }
   void GoTo(int Line, int Column);
   /** Opens the completion list for the word before the caret; Typed asks for at least
       two letters. */
@@ -63,6 +74,12 @@ class TEditorLanguage : public QObject {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  void TextChanged();
+  /** Goes on with the work after a pause for about Milliseconds; true when some is left. */
+  bool Work(qint64 Milliseconds);
+  bool GatherDeclarations(const std::function<bool()>& TimeUp);
+  bool RunChecks(const std::function<bool()>& TimeUp);
+  bool PlaceMarks(const std::function<bool()>& TimeUp);
   bool KeyPressed(int Key, const QString& Text);
   bool MousePressed(QPoint At, Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers);
   void ShowHover();
@@ -72,15 +89,25 @@ class TEditorLanguage : public QObject {
   TCodeFRM* FForm;
   QPointer<TLanguageService> FService;
   TQtControlHost* FHost;
-  TEditorSource FSource;
+  // Reading the changed rows on demand does not change what the text says.
+  mutable TEditorSource FSource;
   std::vector<TDeclaration> FDeclarations;
   std::vector<TProblem> FProblems;
   TProblemUnderlines* FUnderlines;
   TProblemMarks FMarks;
   TCompletionPopup* FPopup;
-  QTimer FSettleTimer;
+  TQuietTimer FSettleTimer;
+  QTimer FWorkTimer;
+  bool FEdited = false;  ///< since the work last started over
+  bool FCheckWanted = true;
+  bool FMarksWanted = false;  ///< FProblems are not marked in the gutter yet
+  bool FMarking = false;  ///< the gutter marks of FProblems are being placed
+  int FDeclaredRevision = -1;  ///< of the model, when FDeclarations were gathered
+  int FGatherLine = 0;  ///< the next line to gather declarations from, 0 when not gathering
+  std::vector<TDeclaration> FGathered;
+  std::unique_ptr<TSourceCheck> FCheck;
   QTimer FHoverTimer;
-  QTimer FCaretTimer;
+  TQuietTimer FCaretTimer;
   QPoint FHoverPoint;
   TNotifyEvent FPreviousSelectionChange;
 };

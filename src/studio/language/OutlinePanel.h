@@ -18,6 +18,8 @@ class TOutlinePanel : public QTreeWidget {
   QString Marked() const;
 
  private:
+  class TItem;
+
   std::function<void(int, int)> FGoTo;
   std::vector<TDeclaration> FShown;
   QTreeWidgetItem* FMarked = nullptr;

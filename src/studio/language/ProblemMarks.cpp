@@ -15,7 +15,12 @@ int RowOf(const TProblem& Problem, const TMemoComponent* Editor) {
 }  // namespace
 
 bool TProblemMarks::Standing(const std::vector<TProblem>& Problems) const {
-  if (Problems != FMarked) return false;
+  // Marks move with the text: problems that only moved to other rows (an Enter above them)
+  // are marked already when the rows agree.
+  const auto SameButRow = [](const TProblem& A, const TProblem& B) {
+    return A.Severity == B.Severity && A.Message == B.Message;
+  };
+  if (!std::equal(Problems.begin(), Problems.end(), FMarked.begin(), FMarked.end(), SameButRow)) return false;
   std::vector<int> Rows;
   Rows.reserve(Problems.size());
   for (const TProblem& P : Problems) Rows.push_back(RowOf(P, FEditor));
@@ -23,12 +28,20 @@ bool TProblemMarks::Standing(const std::vector<TProblem>& Problems) const {
   return Rows == FEditor->RowMarks()->RowsOf(Owner);
 }
 
-void TProblemMarks::SetProblems(const std::vector<TProblem>& Problems) {
-  if (Standing(Problems)) return;
-  TRowMarks* Marks = FEditor->RowMarks();
-  Marks->Clear(Owner);
-  for (const TProblem& P : Problems)
-    Marks->Add(Owner, RowOf(P, FEditor),
-               P.Severity == TSeverity::Error ? TRowMarkKind::Error : TRowMarkKind::Warning, P.Message);
+bool TProblemMarks::Begin(const std::vector<TProblem>& Problems) {
+  if (Standing(Problems)) return false;
+  FEditor->RowMarks()->Clear(Owner);
   FMarked = Problems;
+  FPlaced = 0;
+  return true;
+}
+
+bool TProblemMarks::Step(int Count) {
+  TRowMarks* Marks = FEditor->RowMarks();
+  for (const int End = FPlaced + std::min(Count, static_cast<int>(FMarked.size()) - FPlaced); FPlaced < End; ++FPlaced) {
+    const TProblem& P = FMarked[FPlaced];
+    Marks->Add(Owner, RowOf(P, FEditor), P.Severity == TSeverity::Error ? TRowMarkKind::Error : TRowMarkKind::Warning,
+               P.Message);
+  }
+  return FPlaced == static_cast<int>(FMarked.size());
 }

@@ -16,13 +16,17 @@ class TProblemMarks {
   static const QString Owner;
 
   explicit TProblemMarks(TMemoComponent* Editor) : FEditor(Editor) {}
-  /** Marks one row per problem; the marks are only rebuilt when the problems changed or an
-      edit took a marked row away. */
-  void SetProblems(const std::vector<TProblem>& Problems);
+  /** Starts marking one row per problem, which Step goes on with; false when the marks stand
+      for these problems already (they are only rebuilt when the problems changed or an edit
+      took a marked row away). */
+  bool Begin(const std::vector<TProblem>& Problems);
+  /** Places at most Count more marks; true when all are placed. */
+  bool Step(int Count);
 
  private:
   bool Standing(const std::vector<TProblem>& Problems) const;
 
   TMemoComponent* FEditor;
   std::vector<TProblem> FMarked;
+  int FPlaced = 0;
 };

@@ -15,6 +15,8 @@ void TRowMarkToolTip::Install(QAbstractScrollArea* Host, TMemoComponent* Editor)
 bool TRowMarkToolTip::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() != QEvent::ToolTip) return QObject::eventFilter(Watched, Event);
   const auto* Help = static_cast<QHelpEvent*>(Event);
+  // Over the text the tool tip is another's (the language's hover): leave it standing.
+  if (Help->pos().x() < 0 || Help->pos().x() >= FEditor->LeftMargin()) return QObject::eventFilter(Watched, Event);
   const QString Text = FEditor->RowMarks()->ToolTipAt(Help->pos().x(), Help->pos().y());
   if (Text.isEmpty())
     QToolTip::hideText();
