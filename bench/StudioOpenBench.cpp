@@ -53,16 +53,18 @@ struct TTicker {
 
 // The first tick of the event loop: the window is up and answers.
 void Measure(QJsonObject& Result, const QElapsedTimer& Clock, TTicker& Ticker,
-             const std::function<void(std::function<void()>)>& Open) {
-  QTimer::singleShot(0, [&] {
+             std::function<void(std::function<void()>)> Open) {
+  QTimer::singleShot(0, [&Result, &Clock, &Ticker, Open = std::move(Open)] {
     Result["answers_ms"] = Clock.nsecsElapsed() / 1e6;
-    Open([&] {
+    Open([&Result, &Clock, &Ticker] {
       // The paint of the coloured text comes in the loop's next turn.
-      QTimer::singleShot(0, [&] {
+      QTimer::singleShot(0, [&Result, &Clock, &Ticker] {
         Result["coloured_screen_ms"] = Clock.nsecsElapsed() / 1e6;
-        Result["longest_stall_ms"] = Ticker.LongestMs;
+        // The turn that is ending counts too.
+        Result["longest_stall_ms"] =
+            std::max(Ticker.LongestMs, Ticker.Since.nsecsElapsed() / 1e6);
         Result["peak_mib"] = PeakMiB();
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);  // quit() would first ask the windows to close
       });
     });
   });
