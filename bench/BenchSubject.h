@@ -25,7 +25,8 @@ class TBenchSubject {
   virtual void FinishColouring() {}
   virtual int Length() = 0;
   virtual void Undo() = 0;
-  /** Inserts Text at the start of Line, or removes Count characters there. */
+  /** Inserts Text at the start of Line, or removes Count characters there, coloured and
+      painted as the editor itself does it (a peer may leave unseen text for later). */
   virtual void InsertAtLine(int Line, const QString& Text) = 0;
   virtual void RemoveAtLine(int Line, int Count) = 0;
 };

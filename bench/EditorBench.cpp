@@ -1,8 +1,8 @@
 /** @file EditorBench.cpp
  ** editor-bench: loads, types into, comments out and undoes generated Yorel source in our
  ** editor and in the peers, each in a process of its own so that memory is its own, and
- ** prints a table of every figure with its ratios, and JSON lines.
- **   editor-bench [--mib 1,10,50] [--subjects yorel,scintilla,plain]
+ ** prints every run as a JSON line and a table of medians, spreads and ratios.
+ **   editor-bench [--mib 1,10,50] [--subjects yorel,scintilla,plain] [--runs 3]
  **   editor-bench --run SUBJECT --mib N      (one measurement, one JSON line) **/
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,15 +11,19 @@
 #include <QJsonObject>
 #include <QKeyEvent>
 #include <QProcess>
+#include <malloc.h>
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 #include "BenchSubject.h"
 #include "YorelCorpus.h"
 
 namespace {
-double ResidentMiB(const char* Field) {
+double StatusMiB(const char* Field) {
   QFile Status(QStringLiteral("/proc/self/status"));
   if (!Status.open(QIODevice::ReadOnly)) return 0;
   for (const QByteArray& Line : Status.readAll().split('\n'))
@@ -28,9 +32,24 @@ double ResidentMiB(const char* Field) {
   return 0;
 }
 
+// Hands freed memory back and restarts the peak, so that the peak measured next is the
+// load's own and not the text generator's.
+void ResetPeakResident() {
+  malloc_trim(0);
+  QFile ClearRefs(QStringLiteral("/proc/self/clear_refs"));
+  if (ClearRefs.open(QIODevice::WriteOnly)) ClearRefs.write("5");
+}
+
 double Percentile(std::vector<double> Values, double P) {
   std::sort(Values.begin(), Values.end());
   return Values[static_cast<size_t>(P * (Values.size() - 1))];
+}
+
+// The CPU time of this thread: on a shared machine wall time counts the preemptions too.
+double ThreadMicros() {
+  timespec T{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &T);
+  return T.tv_sec * 1e6 + T.tv_nsec / 1e3;
 }
 
 void SendKey(QWidget* Target, QChar C) {
@@ -43,26 +62,34 @@ void SendKey(QWidget* Target, QChar C) {
   QApplication::sendEvent(Target, &Release);
 }
 
+struct TKeystrokes {
+  std::vector<double> Wall, Cpu;
+};
+
 // 2000 keystrokes (letters, spaces, an Enter every 30) at Line, each painted at once.
-std::vector<double> TypeAt(TBenchSubject& Subject, int Line) {
+TKeystrokes TypeAt(TBenchSubject& Subject, int Line) {
   Subject.GoToLine(Line);
-  std::vector<double> Micros;
+  TKeystrokes Result;
   QElapsedTimer Timer;
   for (int I = 0; I < 2000; ++I) {
     const QChar C = I % 30 == 29 ? QChar(u'\r') : I % 6 == 5 ? QChar(u' ') : QChar(u'a' + I % 26);
+    const double Cpu = ThreadMicros();
     Timer.start();
     SendKey(Subject.KeyTarget(), C);
     Subject.Repaint();
-    Micros.push_back(Timer.nsecsElapsed() / 1000.0);
+    Result.Wall.push_back(Timer.nsecsElapsed() / 1000.0);
+    Result.Cpu.push_back(ThreadMicros() - Cpu);
   }
-  return Micros;
+  return Result;
 }
 
-void Report(QJsonObject& Result, const QString& Name, const std::vector<double>& Micros) {
-  Result[Name + "_median_us"] = Percentile(Micros, 0.5);
-  Result[Name + "_p95_us"] = Percentile(Micros, 0.95);
-  Result[Name + "_p99_us"] = Percentile(Micros, 0.99);
-  Result[Name + "_max_us"] = Percentile(Micros, 1.0);
+void Report(QJsonObject& Result, const QString& Name, const TKeystrokes& Keys) {
+  Result[Name + "_median_us"] = Percentile(Keys.Wall, 0.5);
+  Result[Name + "_p95_us"] = Percentile(Keys.Wall, 0.95);
+  Result[Name + "_p99_us"] = Percentile(Keys.Wall, 0.99);
+  Result[Name + "_max_us"] = Percentile(Keys.Wall, 1.0);
+  Result[Name + "_cpu_median_us"] = Percentile(Keys.Cpu, 0.5);
+  Result[Name + "_cpu_p99_us"] = Percentile(Keys.Cpu, 0.99);
 }
 
 int RunOne(const QString& Name, int MiB) {
@@ -71,6 +98,7 @@ int RunOne(const QString& Name, int MiB) {
                                            : Name == "scintilla" ? MakeScintillaSubject()
                                                                  : nullptr;
   if (!Subject) return 2;
+  // The file's bytes, as read from disk; the generated text is gone before the baseline.
   const QByteArray Bytes = GenerateYorelSource(qint64(MiB) * 1024 * 1024).toUtf8();
   QJsonObject Result{{"subject", Name}, {"mib", MiB}};
   QApplication::processEvents();
@@ -79,11 +107,13 @@ int RunOne(const QString& Name, int MiB) {
   (void)QString::fromUtf8(Bytes);
   Result["decode_ms"] = Timer.nsecsElapsed() / 1e6;
 
-  const double Before = ResidentMiB("VmRSS:");
+  ResetPeakResident();
+  const double Before = StatusMiB("VmRSS:");
   Timer.start();
   Subject->Load(Bytes);
   Result["load_ms"] = Timer.nsecsElapsed() / 1e6;
-  Result["memory_mib"] = ResidentMiB("VmHWM:") - Before;
+  Result["memory_peak_mib"] = StatusMiB("VmHWM:") - Before;
+  Result["memory_after_mib"] = StatusMiB("VmRSS:") - Before;
 
   // The floor: the median of a few complete repaints.
   std::vector<double> Repaints;
@@ -117,16 +147,63 @@ int RunOne(const QString& Name, int MiB) {
 }
 
 const char* const Metrics[] = {"load_ms",
-                               "memory_mib",
+                               "memory_peak_mib",
+                               "memory_after_mib",
                                "type_middle_median_us",
                                "type_middle_p99_us",
+                               "type_middle_cpu_p99_us",
                                "type_start_median_us",
                                "type_start_p99_us",
+                               "type_start_cpu_p99_us",
                                "undo_ms",
                                "comment_open_ms",
                                "comment_close_ms",
                                "repaint_us",
                                "decode_ms"};
+
+struct TSpread {
+  double Median, Min, Max;
+};
+
+TSpread SpreadOf(const std::vector<QJsonObject>& Runs, const char* Metric) {
+  std::vector<double> Values;
+  for (const QJsonObject& Run : Runs)
+    Values.push_back(Run[Metric].toDouble());
+  return {Percentile(Values, 0.5), Percentile(Values, 0.0), Percentile(Values, 1.0)};
+}
+
+// One row per figure: each subject's median over the runs with [fastest - slowest], then
+// the ratios of our median to each peer's.
+void PrintTable(const QString& Size, const QStringList& Subjects,
+                std::map<QString, std::vector<QJsonObject>>& Runs) {
+  QStringList Shown;
+  for (const QString& Subject : Subjects)
+    if (!Runs[Subject].empty()) Shown << Subject;
+  if (Shown.isEmpty()) return;
+  std::printf("\n%-4s MiB, median [min - max] of %zu runs\n%-24s", qPrintable(Size),
+              Runs[Shown[0]].size(), "");
+  for (const QString& Subject : Shown)
+    std::printf("%-32s", qPrintable(Subject));
+  for (const QString& Subject : Shown.mid(1))
+    std::printf("%s/%-10s", qPrintable(Shown[0]), qPrintable(Subject));
+  std::printf("\n");
+  for (const char* Metric : Metrics) {
+    std::printf("%-24s", Metric);
+    for (const QString& Subject : Shown) {
+      const TSpread S = SpreadOf(Runs[Subject], Metric);
+      std::printf("%-32s", qPrintable(QString::asprintf("%10.2f [%.2f - %.2f]", S.Median, S.Min,
+                                                        S.Max)));
+    }
+    const double Ours = SpreadOf(Runs[Shown[0]], Metric).Median;
+    for (const QString& Subject : Shown.mid(1)) {
+      const double Peer = SpreadOf(Runs[Subject], Metric).Median;
+      std::printf("%-16s", qPrintable(Peer > 0 ? QString::asprintf("%10.2f", Ours / Peer)
+                                               : QStringLiteral("         -")));
+    }
+    std::printf("\n");
+  }
+  std::printf("\n");
+}
 }  // namespace
 
 int main(int Argc, char** Argv) {
@@ -140,35 +217,22 @@ int main(int Argc, char** Argv) {
 
   const QStringList Sizes = Option("--mib", "1,10,50").split(u',');
   const QStringList Subjects = Option("--subjects", "yorel,scintilla,plain").split(u',');
+  const int RunCount = std::max(Option("--runs", "3").toInt(), 1);
   for (const QString& Size : Sizes) {
-    std::vector<QJsonObject> Results;
-    for (const QString& Subject : Subjects) {
-      QProcess Run;
-      Run.start(Application.applicationFilePath(), {"--run", Subject, "--mib", Size});
-      Run.waitForFinished(-1);
-      const QByteArray Output = Run.readAllStandardOutput().trimmed();
-      if (Run.exitCode() != 0 || Output.isEmpty()) continue;
-      std::printf("%s\n", Output.constData());
-      Results.push_back(QJsonDocument::fromJson(Output.split('\n').last()).object());
-    }
-    if (Results.empty()) continue;
-    std::printf("\n%s MiB          ", qPrintable(Size));
-    for (const QJsonObject& R : Results)
-      std::printf("%14s", qPrintable(R["subject"].toString()));
-    for (size_t I = 1; I < Results.size(); ++I)
-      std::printf("  %s/%-10s", "yorel", qPrintable(Results[I]["subject"].toString()));
-    std::printf("\n");
-    for (const char* Metric : Metrics) {
-      std::printf("%-22s", Metric);
-      for (const QJsonObject& R : Results)
-        std::printf("%14.2f", R[Metric].toDouble());
-      for (size_t I = 1; I < Results.size(); ++I) {
-        const double Peer = Results[I][Metric].toDouble();
-        std::printf("  %16.2f", Peer > 0 ? Results[0][Metric].toDouble() / Peer : 0.0);
+    // The subjects take turns, so that a slow spell of the machine falls on all of them.
+    std::map<QString, std::vector<QJsonObject>> Runs;
+    for (int Round = 0; Round < RunCount; ++Round)
+      for (const QString& Subject : Subjects) {
+        QProcess Run;
+        Run.start(Application.applicationFilePath(), {"--run", Subject, "--mib", Size});
+        Run.waitForFinished(-1);
+        const QByteArray Output = Run.readAllStandardOutput().trimmed();
+        if (Run.exitCode() != 0 || Output.isEmpty()) continue;
+        std::printf("%s\n", Output.constData());
+        std::fflush(stdout);
+        Runs[Subject].push_back(QJsonDocument::fromJson(Output.split('\n').last()).object());
       }
-      std::printf("\n");
-    }
-    std::printf("\n");
+    PrintTable(Size, Subjects, Runs);
   }
   return 0;
 }

@@ -27,6 +27,7 @@ class TYorelLexer : public QsciLexerCPP {
 class TScintillaSubject : public TBenchSubject {
  public:
   TScintillaSubject() {
+    Edit.setUtf8(true);
     Edit.setLexer(&Lexer);
     // Yorel has no C preprocessor and the studio does not fold.
     Edit.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "lexer.cpp.track.preprocessor", "0");
@@ -37,8 +38,9 @@ class TScintillaSubject : public TBenchSubject {
     Edit.show();
   }
   ~TScintillaSubject() override { Edit.setLexer(nullptr); }
+  // The file's bytes go in as they are: a UTF-8 editor needs no round trip through UTF-16.
   void Load(const QByteArray& Utf8) override {
-    Edit.setText(QString::fromUtf8(Utf8));
+    Edit.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, Utf8.constData());
     FinishColouring();
     Repaint();
   }
@@ -48,15 +50,14 @@ class TScintillaSubject : public TBenchSubject {
   void Repaint() override { Edit.viewport()->repaint(); }
   int Length() override { return Edit.length(); }
   void Undo() override { Edit.undo(); }
+  // As the editor works: it restyles what it paints, the rest when it is scrolled to.
   void InsertAtLine(int Line, const QString& Text) override {
     Edit.insertAt(Text, Line, 0);
-    FinishColouring();
     Repaint();
   }
   void RemoveAtLine(int Line, int Count) override {
     Edit.setSelection(Line, 0, Line, Count);
     Edit.removeSelectedText();
-    FinishColouring();
     Repaint();
   }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (QScintilla included), builds the benchmarks in a release
 # folder and runs them under the offscreen platform. Arguments go to editor-bench, e.g.
-#   bash scripts/bench.sh --mib 1,10 --subjects yorel,scintilla
+#   bash scripts/bench.sh --mib 1,10 --subjects yorel,scintilla --runs 3
+# The studio's opening of a file is measured at the largest size given.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages libqscintilla2-qt6-dev
@@ -14,6 +15,9 @@ echo
 ./bench/typing-bench --mib 10
 echo
 QT_QPA_PLATFORM=offscreen ./bench/editor-bench "$@"
+echo
+largest=$(printf '%s\n' "$@" | grep -A1 -x -- --mib | tail -1 | tr ',' '\n' | sort -n | tail -1 || true)
+QT_QPA_PLATFORM=offscreen ./bench/studio-open-bench --mib "${largest:-50}"
 echo
 QT_QPA_PLATFORM=offscreen ./bench/search-bench
 echo

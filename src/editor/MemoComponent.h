@@ -163,8 +163,17 @@ class TMemoComponent : public TCustomControl {
   virtual void FillMargins(const TRect& LeftRect, const TRect& TopRect, TCanvas& Canvas);
   virtual void UpdateDrawBitmap();
   void Paint() override;
-  /** The painter behind every range's DrawRange. */
+  /** The painter behind every range's DrawRange. While drawing is gathered (an input
+      event, a replacement) it only notes the rows; they are drawn once when it ends. */
   void DrawTextRange(TCustomRange& Range);
+  /** Gathers the drawing of an input event's steps: each row they ask for is drawn once,
+      with the gutter once, however many edits, rescans and scrolls asked for it. */
+  void HandleInput(const std::function<void()>& Steps) override;
+  /** Moves the text area's pixels from client y Top down to the bottom by Dy (up when
+      negative); returns the band left to draw. */
+  TRect MoveTextPixels(int Top, int Dy);
+  /** Draws the rows that cross the client band Band. */
+  void DrawRowsIn(const TRect& Band);
   /** Layers of marks drawn under the selection, in the order given; the editor owns none. */
   void AddBackgroundLayer(TBackgroundLayer* Layer);
   void RemoveBackgroundLayer(TBackgroundLayer* Layer);
@@ -238,7 +247,26 @@ class TMemoComponent : public TCustomControl {
   void HandleMouseWheel(TMessage& Message);
   void ReplayUndo(WPARAM Redo);
   void DrawGutter(TCanvas& Canvas);
+  void DrawRows(TCustomRange& R, bool WithGutter);
+  void DrawGatheredRows();
+  /** Rows gathered before a replacement follow it: those after its last row L move by D,
+      those it joined into row F stay there. */
+  void MoveGatheredRows(int F, int L, int D);
   TCanvas& DrawingCanvas();
+
+  /** Drawing is gathered while one of these lives; the outermost draws it. */
+  class TGatheredDrawing {
+   public:
+    explicit TGatheredDrawing(TMemoComponent& Editor) : E(Editor) { ++E.FGathering; }
+    TGatheredDrawing(const TGatheredDrawing&) = delete;
+    TGatheredDrawing& operator=(const TGatheredDrawing&) = delete;
+    ~TGatheredDrawing() {
+      if (--E.FGathering == 0) E.DrawGatheredRows();
+    }
+
+   private:
+    TMemoComponent& E;
+  };
   static void FreeStack(PUndoOperation& Top);
   void MeasureAllRows();
 
@@ -273,4 +301,7 @@ class TMemoComponent : public TCustomControl {
   std::exception_ptr FHeldError;
   int FEditCount = 0;
   std::vector<TBackgroundLayer*> FBackgroundLayers;
+  int FGathering = 0;
+  bool FGatheredWholeView = false;
+  std::vector<std::pair<int, int>> FGatheredRows;  ///< first and last row asked for
 };

@@ -76,7 +76,10 @@ void TMemoComponentStrings::SetTextStr(const QString& Value) {
 }
 
 TTextFormat TMemoComponentStrings::LoadFromFile(const QString& FileName, QString& Unreadable) {
-  TDecodedText Decoded = DecodeTextFile(ReadFileBytes(FileName));
+  return LoadDecoded(DecodeTextFile(ReadFileBytes(FileName)), Unreadable);
+}
+
+TTextFormat TMemoComponentStrings::LoadDecoded(TDecodedText Decoded, QString& Unreadable) {
   SetTextStr(Decoded.Text);
   // The body is compared with the text as the editor holds it.
   if (Decoded.Format.NeedsBody()) Decoded.Format.BodyText = GetTextStr();

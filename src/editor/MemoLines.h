@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/Strings.h"
+#include "platform/core/TextDecoding.h"
 #include "platform/core/TextFormat.h"
 
 class TMemoComponent;
@@ -22,6 +23,8 @@ class TMemoComponentStrings : public TStrings {
   /** Reads FileName into the editor as LoadFromFile does; what the file is, for writing it
       back, and in Unreadable what of it could not be read (empty when all could). */
   TTextFormat LoadFromFile(const QString& FileName, QString& Unreadable);
+  /** The same for a file already read and decoded (off the user-interface thread). */
+  TTextFormat LoadDecoded(TDecodedText Decoded, QString& Unreadable);
   /** Writes the text to FileName in Format, keeping the bytes of the parts not edited since
       Format was read; false, writing nothing, when a character does not fit. After writing,
       Format is the written file's. EFCreateError as SaveToFile. */

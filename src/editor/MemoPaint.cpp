@@ -2,6 +2,7 @@
  ** Drawing: every drawing of text goes through DrawTextRange, row by row, through the
  ** formatted ranges that GetFormattedRanges makes of each row's visible part. **/
 #include <algorithm>
+#include <utility>
 
 #include "editor/BackgroundLayer.h"
 #include "editor/FormattedRanges.h"
@@ -85,6 +86,60 @@ void TMemoComponent::DrawTextRange(TCustomRange& R) {
   if (!HandleAllocated() || !HasParent() || FVisibleRange->IsChanging()) return;
   const bool WholeView = &R == FVisibleRange || dynamic_cast<TWholeTextRange*>(&R);
   if (R.RLength() <= 0 && !WholeView && R.RStart() < TextLength()) return;
+  if (FGathering == 0) {
+    DrawRows(R, true);
+  } else if (WholeView) {
+    FGatheredWholeView = true;
+  } else {
+    // An end at column 0 stands before the row's first character: the row draws nothing.
+    const TTextCell End = R.EndRowCol();
+    FGatheredRows.emplace_back(R.StartRowCol().Row, End.Row - (End.Col < 1 ? 1 : 0) +
+                                                        (R.REnd() >= TextLength() ? 1 : 0));
+  }
+}
+
+void TMemoComponent::HandleInput(const std::function<void()>& Steps) {
+  const TGatheredDrawing Gathered(*this);
+  TCustomControl::HandleInput(Steps);
+}
+
+// Whole rows, each once: overlapping and touching requests are merged first.
+void TMemoComponent::DrawGatheredRows() {
+  std::vector<std::pair<int, int>> Rows = std::exchange(FGatheredRows, {});
+  const bool WholeView = std::exchange(FGatheredWholeView, false);
+  if (!HandleAllocated() || !HasParent() || FVisibleRange->IsChanging()) return;
+  if (WholeView) {
+    DrawRows(*FVisibleRange, true);
+    return;
+  }
+  std::sort(Rows.begin(), Rows.end());
+  const int TopRow = FVisibleRange->FTopRow;
+  const int BottomRow = TopRow + PageHeight + 2;
+  bool WithGutter = true;
+  for (size_t I = 0; I < Rows.size();) {
+    auto [First, Last] = Rows[I];
+    for (++I; I < Rows.size() && Rows[I].first <= Last + 1; ++I)
+      Last = std::max(Last, Rows[I].second);
+    First = std::max(First, TopRow);
+    Last = std::min(Last, BottomRow);
+    if (First > Last) continue;
+    TMCRange Part;
+    Part.SetEditor(this);
+    Part.SetRStart(std::min(CellToCharIdx(TextCell(First, 1)), TextLength() + 1));
+    Part.SetREnd(std::min(CellToCharIdx(TextCell(Last + 1, 1)) - 1, TextLength()));
+    DrawRows(Part, std::exchange(WithGutter, false));
+  }
+}
+
+void TMemoComponent::MoveGatheredRows(int F, int L, int D) {
+  const auto Move = [&](int Row) { return Row <= F ? Row : Row <= L ? F : Row + D; };
+  for (auto& [First, Last] : FGatheredRows) {
+    First = Move(First);
+    Last = Move(Last);
+  }
+}
+
+void TMemoComponent::DrawRows(TCustomRange& R, bool WithGutter) {
   const TRect Client = ClientRect();
   const int TopRow = FVisibleRange->FTopRow;
   const TTextCell S = R.StartRowCol();
@@ -95,7 +150,7 @@ void TMemoComponent::DrawTextRange(TCustomRange& R) {
                TopRow + PageHeight + 1 + (FVisibleRange->REnd() >= TextLength() ? 1 : 0));
   // A range wholly outside the view draws no row; drawing the gutter again would change no
   // pixel, and an edit can ask for thousands of such ranges (parentheses far below).
-  if (FLeftMargin > GutterThreshold && (TextLength() <= 0 || First <= Last)) {
+  if (WithGutter && FLeftMargin > GutterThreshold && (TextLength() <= 0 || First <= Last)) {
     DrawGutter(Host()->Canvas());
     // Also into the image, or the next paint, which copies the image, would wipe it.
     if (FBitmapped) DrawGutter(DrawingCanvas());
@@ -147,6 +202,29 @@ void TMemoComponent::DrawTextRange(TCustomRange& R) {
     Invalidate();
   else
     FSelection->ShowCaret();
+}
+
+TRect TMemoComponent::MoveTextPixels(int Top, int Dy) {
+  const TRect Client = ClientRect();
+  if (Top >= Client.Bottom || Dy == 0) return TRect{};
+  const TRect Area{Client.Left + FLeftMargin, Top, Client.Right, Client.Bottom};
+  if (!FBitmapped || !DrawBmp) return Host()->ScrollWindow(Dy, Area);
+  DrawBmp->CopyWithin(TRect{FLeftMargin, Top, DrawBmp->Width(), DrawBmp->Height()}, FLeftMargin,
+                      Top + Dy);
+  Invalidate();
+  return Dy > 0 ? TRect{FLeftMargin, Top, Client.Right, std::min(Top + Dy, Client.Bottom)}
+                : TRect{FLeftMargin, std::max(Client.Bottom + Dy, Top), Client.Right,
+                        Client.Bottom};
+}
+
+void TMemoComponent::DrawRowsIn(const TRect& Band) {
+  if (IsRectEmpty(Band)) return;
+  const int TopRow = FVisibleRange->FTopRow;
+  TMCRange Rows;
+  Rows.SetEditor(this);
+  Rows.SetStartRowCol(TextCell(TopRow + (Band.Top - FTopMargin) / CellHeight(), 1));
+  Rows.SetEndRowCol(TextCell(TopRow + (Band.Bottom - FTopMargin - 1) / CellHeight() + 1, 0));
+  Rows.DrawRange();
 }
 
 void TMemoComponent::DrawLinePart(TCustomRange* Range, int X, int Y, int FirstTabWidth) {

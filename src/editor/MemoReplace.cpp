@@ -14,6 +14,8 @@ class TMemoReplacement {
   TMemoReplacement(TMemoComponent& Editor, TCustomRange& Range) : E(Editor), Range(Range) {}
 
   void Run(const QString& NewText) {
+    // The rows changed, rescanned and uncovered are drawn once, when all is done.
+    const TMemoComponent::TGatheredDrawing Gathered(E);
     E.FSelection->DoChanging();
     E.FReplacing = true;
     // Nothing below raises a handler's exception (they are held), but the text store may
@@ -36,6 +38,7 @@ class TMemoReplacement {
     E.FText.Replace(P - 1, OldLength, N);
     ++E.FEditCount;
     AddNewRows();
+    E.MoveGatheredRows(F, L, D);
     E.FLineStarts->AddFrom(F + K, d);
     MeasureAfter();
     MoveTrackedRanges();
@@ -106,6 +109,7 @@ class TMemoReplacement {
   void MeasureBefore() {
     F = E.CharIdxToCell(P).Row;
     L = E.CharIdxToCell(Range.REnd() + 1).Row;
+    TopRow = E.FVisibleRange->FTopRow;
     OldLength = Range.RLength();
     d = n - OldLength;
     Widest = E.FLongestLineLength;
@@ -153,17 +157,36 @@ class TMemoReplacement {
     });
   }
 
-  // The full refresh when the line count or the widest row changed; a re-measure that finds
-  // the same widest row changes nothing it would show.
+  // Only what changed is drawn: the changed rows; when rows came or went, the rows below
+  // them move as pixels and only the band they uncover is drawn; a new widest row changes
+  // only the scroll range. The whole view is drawn again when the view itself moves or the
+  // edit began above it.
   void Repaint() {
     if (E.FLongestLineLength != Widest || D != 0) {
-      E.UpdateLayout();
-      return;
+      if (!E.HandleAllocated() || !E.HasParent() || ReplacesWholeText() || F < TopRow) {
+        E.UpdateLayout();
+        return;
+      }
+      TVisibleRange& View = *E.FVisibleRange;
+      const int LeftCol = View.FLeftCol;
+      View.AdjustPosition();
+      if (View.FTopRow != TopRow || View.FLeftCol != LeftCol) {
+        E.UpdateLayout();
+        return;
+      }
+      E.Host()->SetScrollInfo(TScrollBarKind::sbVertical, 1, E.LineCount(), E.PageHeight, TopRow,
+                              true);
+      E.Host()->SetScrollInfo(TScrollBarKind::sbHorizontal, 1, E.FLongestLineLength, E.PageWidth,
+                              LeftCol, true);
+      if (D != 0) {
+        const int Below = (L + 1 - TopRow) * E.FontHeight + E.FTopMargin;
+        E.DrawRowsIn(E.MoveTextPixels(Below, D * E.FontHeight));
+      }
     }
     TMCRange Changed;
     Changed.SetEditor(&E);
     Changed.SetRStart(P - 1);
-    Changed.SetEndRowCol(TextCell(F + 1, 0));
+    Changed.SetEndRowCol(TextCell(F + K + 1, 0));
     Changed.DrawRange();
   }
 
@@ -179,6 +202,7 @@ class TMemoReplacement {
   int D = 0;          ///< rows added, net
   int K = 0;          ///< line breaks in the new text
   int Widest = 0;     ///< the widest row before the change
+  int TopRow = 0;     ///< the view's top row before the change
 };
 
 void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewText) {

@@ -91,27 +91,5 @@ void TVisibleRange::Changed() {
 // Moves the picture by the rows the view moved and draws only the rows it uncovered.
 void TVisibleRange::ScrollRows(const TRect& Old, const TRect& New) {
   TMemoComponent* E = Editor();
-  const TRect Client = E->ClientRect();
-  const TRect Area{Client.Left + E->LeftMargin(), Client.Top + E->TopMargin(), Client.Right,
-                   Client.Bottom};
-  const int D = Old.Top - New.Top;
-  const int Dy = D * E->FontHeight;
-  TRect Uncovered;
-  if (E->Bitmapped() && E->DrawBitmap()) {
-    TBitmap& Image = *E->DrawBitmap();
-    Image.CopyWithin(TRect{E->LeftMargin(), E->TopMargin(), Image.Width(), Image.Height()},
-                     E->LeftMargin(), E->TopMargin() + Dy);
-    Uncovered = D > 0 ? TRect{E->LeftMargin(), E->TopMargin(), Client.Right, E->TopMargin() + Dy}
-                      : TRect{E->LeftMargin(), Client.Bottom + Dy, Client.Right, Client.Bottom};
-  } else {
-    Uncovered = E->Host()->ScrollWindow(Dy, Area);
-  }
-  if (!IsRectEmpty(Uncovered)) {
-    TMCRange Rows;
-    Rows.SetEditor(E);
-    Rows.SetStartRowCol(TextCell(FTopRow + Uncovered.Top / E->CellHeight(), 1));
-    Rows.SetEndRowCol(TextCell(FTopRow + ((Uncovered.Bottom - 1) / E->CellHeight() + 1), 1));
-    Rows.DrawRange();
-  }
-  if (E->Bitmapped() && E->DrawBitmap()) E->Invalidate();
+  E->DrawRowsIn(E->MoveTextPixels(E->TopMargin(), (Old.Top - New.Top) * E->FontHeight));
 }

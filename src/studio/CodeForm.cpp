@@ -13,6 +13,7 @@
 #include "editor/SelectionRange.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Paths.h"
+#include "platform/core/TextFile.h"
 #include "platform/qt/QtControlHost.h"
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
@@ -153,8 +154,12 @@ void TCodeFRM::FillText(const QString& Text) {
 }
 
 void TCodeFRM::FillFromFile(const QString& FileName) {
+  FillFromDecoded(FileName, DecodeTextFile(ReadFileBytes(FileName)));
+}
+
+void TCodeFRM::FillFromDecoded(const QString& FileName, TDecodedText Decoded) {
   QString Unreadable;
-  Fill([&] { FFormat = FileLines().LoadFromFile(FileName, Unreadable); });
+  Fill([&] { FFormat = FileLines().LoadDecoded(std::move(Decoded), Unreadable); });
   ShowFormat();
   ShowUnreadable(Unreadable);
   DiskSync->Loaded(FileName);

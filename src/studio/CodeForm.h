@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/core/TextDecoding.h"
 #include "platform/core/TextFormat.h"
 #include "sourceedit/SourceEdit.h"
 
@@ -30,6 +31,8 @@ class TCodeFRM : public QMdiSubWindow {
   /** Fills the editor; the window starts unchanged, with no undo or redo history. */
   void FillText(const QString& Text);
   void FillFromFile(const QString& FileName);
+  /** As FillFromFile, for FileName's contents read and decoded elsewhere. */
+  void FillFromDecoded(const QString& FileName, TDecodedText Decoded);
   /** Writes the text to strFile; on failure raises EFCreateError and stays changed. */
   void Save();
   /** What the file is (encoding, line breaks), as read and written back. */

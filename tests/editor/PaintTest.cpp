@@ -111,7 +111,7 @@ TEST(Paint, AnEditInsideARowRedrawsThatRowOnly) {
   EXPECT_EQ(E.Drawn, (std::vector<std::pair<int, int>>{{6, 11}}));  // "tXwo" and its break
   E.Forget();
   E.Selection()->SetText("\r\n");
-  EXPECT_GT(E.Drawn.size(), 1u);  // a new row redraws the view
+  EXPECT_GT(E.Drawn.size(), 1u);  // both rows the line break made
 }
 
 TEST(Paint, ARangeOutsideTheViewDrawsNothingNotEvenTheGutter) {

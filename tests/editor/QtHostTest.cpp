@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <map>
 #include <QClipboard>
 #include <QDir>
 #include <QFontInfo>
@@ -155,6 +157,72 @@ TEST(QtHost, TheCaretIsDrawnOverTheTextWithoutDamagingIt) {
   E.Editor.Selection()->ShowCaret();
   QApplication::processEvents();
   EXPECT_EQ(E.Host->viewport()->grab().toImage().pixelColor(Inside), WithCaret);
+}
+
+namespace {
+// Notes every row piece it draws.
+class TCountingMemo : public TMemoComponent {
+ public:
+  void DrawLinePart(TCustomRange* Range, int X, int Y, int FirstTabWidth) override {
+    ++RowsDrawn[CharIdxToCell(Range->RStart()).Row];
+    TMemoComponent::DrawLinePart(Range, X, Y, FirstTabWidth);
+  }
+  std::map<int, int> RowsDrawn;
+};
+
+QImage ViewImage(QWidget* Viewport) {
+  QApplication::processEvents();
+  return Viewport->grab().toImage();
+}
+}  // namespace
+
+// An Enter or a Backspace that joins rows moves the rows below as pixels and draws only the
+// rows it changed, each once; the picture equals a complete redraw.
+TEST(QtHost, RowsComingAndGoingDrawOnlyTheChangedRowsOnce) {
+  QApplication::setCursorFlashTime(0);
+  TCountingMemo Editor;
+  Editor.SetLeftMargin(50);
+  Editor.SetTabSize(4);
+  TQtControlHost Host(&Editor);
+  Host.resize(420, 240);
+  Host.show();
+  QString Text;
+  for (int Row = 1; Row <= 100; ++Row)
+    Text += Row % 7 ? QStringLiteral("\tmov eax, %1 ; row\r\n").arg(Row) : QStringLiteral("\r\n");
+  Editor.SetText(Text);
+  Editor.VisibleRange()->SetStartRowCol(TextCell(40, 1));
+  const int Middle = 40 + Editor.PageHeight / 2;
+  Editor.SetSelStart(Editor.CellToCharIdx(TextCell(Middle, 6)) - 1);
+  Editor.Selection()->HideCaret();
+  ViewImage(Host.viewport());
+  const auto Redrawn = [&] {
+    const QImage Incremental = ViewImage(Host.viewport());
+    Host.Invalidate();
+    return Incremental == ViewImage(Host.viewport());
+  };
+
+  Editor.RowsDrawn.clear();
+  QTest::keyClick(&Host, Qt::Key_Return);
+  Host.grab().save(QDir::current().filePath("editor-enter-in-the-middle.png"));
+  EXPECT_EQ(Editor.RowsDrawn, (std::map<int, int>{{Middle, 1}, {Middle + 1, 1}}));
+  EXPECT_TRUE(Redrawn());
+
+  Editor.RowsDrawn.clear();
+  QTest::keyClick(&Host, Qt::Key_Backspace);
+  const int Bottom = 40 + Editor.PageHeight;
+  for (const auto& [Row, Count] : Editor.RowsDrawn) {
+    EXPECT_EQ(Count, 1) << "row " << Row;
+    EXPECT_TRUE(Row == Middle || Row >= Bottom - 1) << "row " << Row;
+  }
+  EXPECT_TRUE(Redrawn());
+  EXPECT_EQ(Editor.Text(), Text);
+
+  // A new widest row changes the scroll range, not the picture of the other rows.
+  Editor.RowsDrawn.clear();
+  QTest::keyClicks(&Host, QStringLiteral("xxxxx"));
+  EXPECT_EQ(Editor.RowsDrawn.size(), 1u);
+  EXPECT_EQ(Editor.LongestLineLength(), Editor.LineScrLength(Middle));
+  EXPECT_TRUE(Redrawn());
 }
 
 TEST(QtHost, Screenshots) {

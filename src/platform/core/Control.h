@@ -74,6 +74,9 @@ class TCustomControl : public TComponent {
 
   // Input, delivered by the host. Each step raises the framework's event first; a handler
   // that sets the key to zero cancels the control's own handling.
+  /** Runs one input event's steps (a key press with its characters); a control may gather
+      the drawing they ask for and do it once, at the end. */
+  virtual void HandleInput(const std::function<void()>& Steps) { Steps(); }
   virtual void HandleKeyDown(quint16& Key, TShiftState Shift);
   virtual void HandleKeyUp(quint16& Key, TShiftState Shift);
   virtual void HandleKeyPress(QChar& Key);

@@ -272,6 +272,11 @@ TPoint TQtControlHost::CursorClientPos() const {
 }
 
 void TQtControlHost::keyPressEvent(QKeyEvent* Event) {
+  FControl->HandleInput([&] { PressKey(Event); });
+  Event->accept();
+}
+
+void TQtControlHost::PressKey(QKeyEvent* Event) {
   quint16 Key = VirtualKeyOf(Event->key());
   const TShiftState Shift = ShiftStateOf(Event->modifiers());
   if (Key != 0) FControl->HandleKeyDown(Key, Shift);
@@ -292,7 +297,6 @@ void TQtControlHost::keyPressEvent(QKeyEvent* Event) {
     if (CtrlOnly && C.unicode() >= 32) continue;
     FControl->HandleKeyPress(C);
   }
-  Event->accept();
 }
 
 void TQtControlHost::keyReleaseEvent(QKeyEvent* Event) {
@@ -301,8 +305,10 @@ void TQtControlHost::keyReleaseEvent(QKeyEvent* Event) {
 }
 
 void TQtControlHost::inputMethodEvent(QInputMethodEvent* Event) {
-  for (QChar C : Event->commitString())
-    FControl->HandleKeyPress(C);
+  FControl->HandleInput([&] {
+    for (QChar C : Event->commitString())
+      FControl->HandleKeyPress(C);
+  });
   Event->accept();
 }
 

@@ -74,6 +74,7 @@ class TQtControlHost : public QAbstractScrollArea, public TWindowHost {
 
  private:
   bool HostEvent(QEvent* Event);
+  void PressKey(QKeyEvent* Event);
   void ResizeImage();
   void ScrollBarAction(TScrollBarKind Bar, int Action);
   void UpdateCaretArea();
