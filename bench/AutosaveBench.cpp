@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "LoopTicker.h"
 #include "YorelCorpus.h"
 #include "studio/CodeForm.h"
@@ -56,10 +57,8 @@ void Report(const char* Name, std::vector<double> Values) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir Home;
-  qputenv("XDG_DATA_HOME", Home.filePath("data").toUtf8());
-  qputenv("XDG_CONFIG_HOME", Home.filePath("config").toUtf8());
+  UseOffscreenStudio(Home);
   QApplication Application(Argc, Argv);
   const int Runs = Argc > 1 ? std::atoi(Argv[1]) : 7;
   QMdiArea Area;

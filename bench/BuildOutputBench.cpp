@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "LoopTicker.h"
 #include "studio/MainForm.h"
 #include "studio/build/BuildOutput.h"
@@ -40,11 +41,9 @@ void Report(const char* Name, std::vector<double> Values) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
   // Settings of its own: a compiler location set by the user would win over the stand-in.
   QTemporaryDir Home;
-  qputenv("XDG_CONFIG_HOME", Home.filePath("config").toUtf8());
-  qputenv("XDG_DATA_HOME", Home.filePath("data").toUtf8());
+  UseOffscreenStudio(Home);
   QApplication Application(Argc, Argv);
   int Runs = 5;
   int Lines = 1000000;
