@@ -70,8 +70,6 @@ class TMemoComponent : public TCustomControl {
   TCustomRange* WholeText() const { return FWholeText.get(); }
   TVisibleRange* VisibleRange() const { return FVisibleRange; }
   TSelectionRange* Selection() const { return FSelection; }
-  /** What every range marked Shifted still has to add to its stored positions. */
-  int PendingRangeShift() const { return FPendingRangeShift; }
   /** Marks on rows (errors, warnings), painted in the gutter. */
   TRowMarks* RowMarks() const { return FRowMarks.get(); }
 
@@ -209,7 +207,6 @@ class TMemoComponent : public TCustomControl {
       tracked range is moved by a replacement of A..B that changed the length by Delta;
       Replaced itself stays. Nothing by default. */
   virtual void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta);
-  void SetPendingRangeShift(int Value) { FPendingRangeShift = Value; }
 
  private:
   friend class TMemoReplacement;
@@ -296,7 +293,6 @@ class TMemoComponent : public TCustomControl {
   PUndoOperation FRedoStack = nullptr;
   bool FInUndo = false;
   bool FReplacing = false;  ///< a replacement moves the ranges; another may not start
-  int FPendingRangeShift = 0;
   int FHeldLevels = 0;
   std::exception_ptr FHeldError;
   int FEditCount = 0;

@@ -215,16 +215,12 @@ void TMCRange::SetREnd(int Value) {
   DoChange();
 }
 
-int TMCRange::Owed() const {
-  return FShifted ? Editor()->PendingRangeShift() : 0;
-}
-
-void TMCRange::SetShifted(bool Value) {
-  if (Value == FShifted || !Editor()) return;
-  const int Shift = Editor()->PendingRangeShift();
-  FRStart += Value ? -Shift : Shift;
-  FREnd += Value ? -Shift : Shift;
-  FShifted = Value;
+void TMCRange::SetOffset(TRangeOffset* Value) {
+  const int Start = RStart();
+  const int End = REnd();
+  FOffset = Value;
+  FRStart = Start - Owed();
+  FREnd = End - Owed();
 }
 
 int TWholeTextRange::REnd() const {

@@ -106,6 +106,15 @@ class TCustomRange : public TContainerItem {
   bool FMovedByEditor = false;
 };
 
+/** An offset shared by a group of ranges whose stored positions are relative to it, so
+    that the group moves by one addition. Pending, when set, points at a further shift that
+    the group's owner has not handed out yet. */
+struct TRangeOffset {
+  int Shift = 0;
+  const int* Pending = nullptr;
+  int Owed() const { return Shift + (Pending ? *Pending : 0); }
+};
+
 /** A range with a stored start and end, kept inside the text when set. */
 class TMCRange : public TCustomRange {
  public:
@@ -117,18 +126,23 @@ class TMCRange : public TCustomRange {
   int RStart() const override { return FRStart + Owed(); }
   int REnd() const override { return FREnd + Owed(); }
 
-  /** True while the editor's pending range shift (TMemoComponent::PendingRangeShift) still
-      has to be added to the stored positions. */
-  bool Shifted() const { return FShifted; }
-  /** Marks or unmarks the range; its positions stay what they are. */
-  void SetShifted(bool Value);
+  /** The offset the stored positions are relative to; nullptr while they are plain. */
+  TRangeOffset* Offset() const { return FOffset; }
+  /** Makes the stored positions relative to Value; the positions stay what they are. */
+  void SetOffset(TRangeOffset* Value);
+  /** Moves both positions by Delta as a change of the offset would: without events or
+      clamping. For the owner of the offsets, which moves some ranges of a group alone. */
+  void MoveStoredPositions(int Delta) {
+    FRStart += Delta;
+    FREnd += Delta;
+  }
 
  private:
-  int Owed() const;
+  int Owed() const { return FOffset ? FOffset->Owed() : 0; }
 
   int FRStart = 1;
   int FREnd = 0;
-  bool FShifted = false;
+  TRangeOffset* FOffset = nullptr;
 };
 
 /** Always the whole text of its editor. */

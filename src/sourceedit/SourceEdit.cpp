@@ -8,8 +8,7 @@
 TSourceEdit::TSourceEdit(TComponent* AOwner)
     : TMemoComponent(AOwner),
       FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)),
-      FSyntaxChain(std::make_unique<TSyntaxChain>(
-          *this, [this](int Shift) { SetPendingRangeShift(Shift); })) {}
+      FSyntaxChain(std::make_unique<TSyntaxChain>(*this)) {}
 
 TSourceEdit::~TSourceEdit() {
   // Nothing torn down from here on may start a rebuild.

@@ -3,22 +3,20 @@
  ** shift past the last edit, the lookups and the checks of the invariants. **/
 #include "sourceedit/SyntaxChain.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "sourceedit/SourceEdit.h"
 
-TSyntaxChain::TSyntaxChain(TSourceEdit& Editor, std::function<void(int)> SetPendingShift)
-    : FEditor(Editor),
-      FSetPendingShift(std::move(SetPendingShift)),
-      FOverwriteHandler([](TObject* Sender) { delete Sender; }) {}
+TSyntaxChain::TSyntaxChain(TSourceEdit& Editor)
+    : FEditor(Editor), FOverwriteHandler([](TObject* Sender) { delete Sender; }) {}
+
+TSyntaxChain::~TSyntaxChain() = default;
 
 TSyntaxRange* TSyntaxChain::InsertBefore(TSyntaxRange* Range, TSyntaxRangeClass RangeClass) {
   TSyntaxRange* New = RangeClass(FEditor.TrackedRanges());
   New->OnOverwrite = FOverwriteHandler;
   FEditor.TrackedRanges()->MoveByEditor(New);
-  // A range after the shift step owes the shift like its neighbours.
-  New->SetShifted(Range ? Range->Shifted() && Range != FShiftStep : FShiftStep != nullptr);
-  New->SetParenthesisLevel(0);
   New->FNextRange = Range;
   New->FPrevRange = Range ? Range->FPrevRange : FLast;
   if (New->FPrevRange)
@@ -29,12 +27,14 @@ TSyntaxRange* TSyntaxChain::InsertBefore(TSyntaxRange* Range, TSyntaxRangeClass 
     Range->FPrevRange = New;
   else
     FLast = New;
+  AddToBlock(New, Range ? Range->Block() : FBlocks.empty() ? nullptr : FBlocks.back().get());
+  New->SetParenthesisLevel(0);
   return New;
 }
 
 void TSyntaxChain::Unlink(TSyntaxRange* Range) {
   if (FEditor.SyntaxStartRange == Range) FEditor.SyntaxStartRange = nullptr;
-  if (FShiftStep == Range) FShiftStep = Range->FNextRange;
+  RemoveFromBlock(Range);
   if (Range->FPrevRange)
     Range->FPrevRange->FNextRange = Range->FNextRange;
   else if (FFirst == Range)
@@ -44,13 +44,14 @@ void TSyntaxChain::Unlink(TSyntaxRange* Range) {
   else if (FLast == Range)
     FLast = Range->FPrevRange;
   Range->FPrevRange = Range->FNextRange = nullptr;
-  if (!FShiftStep) ForgetShifts();
 }
 
 void TSyntaxChain::Clear() {
+  FClearing = true;
   // Each range unlinks itself as it goes.
   while (FLast)
     delete FLast;
+  FClearing = false;
   FSharedTexts.clear();
 }
 
@@ -77,53 +78,162 @@ bool TSyntaxChain::RemoveOverlapped(TSyntaxRange* NewRange, TSyntaxRange*& Curso
 }
 
 // The chain is in text order, so an edit of A..B leaves the ranges that end before A as
-// they are and moves every range that starts after B by Delta: those are left owing it.
-// Only the ranges between are moved one by one, exactly as every other tracked range.
+// they are and moves every range that starts after B by Delta: the ranges of the edit's own
+// block one by one, the later blocks by owing it. Only the ranges between are moved one by
+// one as every other tracked range is.
 void TSyntaxChain::FollowReplacement(TCustomRange& Replaced, int A, int B, int Delta) {
   if (!FFirst) return;
   // The shift is exact only for ranges that start and end after B and stay at or after the
   // first position; the others move one by one, clamped as every range setter clamps: an
   // empty range right after B (its end lies in A..B), and, for a shorter whole text whose
   // B is its new end, every range starting at or before -Delta.
-  MoveShiftStep(std::max(B + 1, -Delta));
+  TSyntaxRange* After = FirstStartingAfter(std::max(B + 1, -Delta));
   // An empty range at A is overwritten too when the replaced text is not empty.
   std::vector<TSyntaxRange*> Touched;
-  for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLast;
+  for (TSyntaxRange* R = After ? After->PrevRange() : FLast;
        R && (R->REnd() >= A || R->RStart() >= A); R = R->PrevRange())
     Touched.push_back(R);
-  if (FShiftStep) FSetPendingShift(FEditor.PendingRangeShift() + Delta);
+  if (After) {
+    TChainBlock* Block = After->Block();
+    MoveShiftStep(Block->Index + 1);
+    for (TSyntaxRange* R = After; R && R->Block() == Block; R = R->NextRange())
+      R->MoveStoredPositions(Delta);
+    if (FShiftStep < FBlocks.size()) FPendingShift += Delta;
+  }
   for (TSyntaxRange* R : Touched)
     if (R != &Replaced) R->FollowReplacement(A, B, Delta);
 }
 
 void TSyntaxChain::ShiftLevelsFrom(TSyntaxRange* From, int Delta) {
-  MoveShiftStep(From->RStart() - 1);
-  FPendingLevelShift += Delta;
+  TChainBlock* Block = From->Block();
+  MoveShiftStep(Block->Index + 1);
+  for (TSyntaxRange* R = From; R && R->Block() == Block; R = R->NextRange())
+    R->FParenthesisLevel += Delta;
+  if (FShiftStep < FBlocks.size()) FPendingLevelShift += Delta;
 }
 
-void TSyntaxChain::SetShifted(TSyntaxRange* Range, bool Value) {
-  const int Level = Range->ParenthesisLevel();
-  Range->SetShifted(Value);
-  Range->SetParenthesisLevel(Level);
-}
-
-void TSyntaxChain::MoveShiftStep(int Pos) {
-  while (FShiftStep && FShiftStep->RStart() <= Pos) {
-    TSyntaxRange* Passed = FShiftStep;
-    FShiftStep = Passed->NextRange();
-    SetShifted(Passed, false);
+void TSyntaxChain::MoveShiftStep(std::size_t Index) {
+  for (; FShiftStep < Index; ++FShiftStep) {
+    TChainBlock& Block = *FBlocks[FShiftStep];
+    Block.Shift += FPendingShift;
+    Block.LevelShift += FPendingLevelShift;
+    Block.Pending = nullptr;
+    Block.PendingLevel = nullptr;
   }
-  for (TSyntaxRange* R = FShiftStep ? FShiftStep->PrevRange() : FLast; R && R->RStart() > Pos;
-       R = R->PrevRange()) {
-    SetShifted(R, true);
-    FShiftStep = R;
+  while (FShiftStep > Index) {
+    TChainBlock& Block = *FBlocks[--FShiftStep];
+    Block.Shift -= FPendingShift;
+    Block.LevelShift -= FPendingLevelShift;
+    Block.Pending = &FPendingShift;
+    Block.PendingLevel = &FPendingLevelShift;
   }
-  if (!FShiftStep) ForgetShifts();
+  if (FShiftStep == FBlocks.size()) ForgetShifts();
 }
 
 void TSyntaxChain::ForgetShifts() {
-  FSetPendingShift(0);
+  FPendingShift = 0;
   FPendingLevelShift = 0;
+}
+
+void TSyntaxChain::MoveToBlock(TSyntaxRange* Range, TChainBlock* Block) {
+  const int Level = Range->ParenthesisLevel();
+  Range->SetOffset(Block);
+  Range->SetParenthesisLevel(Level);
+}
+
+void TSyntaxChain::AddToBlock(TSyntaxRange* Range, TChainBlock* Block) {
+  // Text appended behind a full last block, as a load does, starts a block of its own.
+  if (!Block || (Block->Count >= MaxBlockCount && Range == FLast))
+    Block = NewBlockAt(FBlocks.size(), Block);
+  MoveToBlock(Range, Block);
+  if (Block->Count++ == 0) {
+    Block->First = Block->Last = Range;
+  } else if (Range->FNextRange == Block->First) {
+    Block->First = Range;
+  } else if (Range->FPrevRange == Block->Last) {
+    Block->Last = Range;
+  }
+  if (Block->Count > MaxBlockCount) SplitBlock(Block);
+}
+
+void TSyntaxChain::RemoveFromBlock(TSyntaxRange* Range) {
+  TChainBlock* Block = Range->Block();
+  if (!Block) return;
+  if (Block->First == Range) Block->First = Range->FNextRange;
+  if (Block->Last == Range) Block->Last = Range->FPrevRange;
+  MoveToBlock(Range, nullptr);
+  if (--Block->Count == 0) {
+    EraseBlock(Block);
+    return;
+  }
+  if (Block->Count >= MinBlockCount || FClearing || Block->Index == 0) return;
+  const TChainBlock& Previous = *FBlocks[Block->Index - 1];
+  if (Previous.Owing() == Block->Owing() && Previous.Count + Block->Count <= MaxBlockCount)
+    MergeIntoPrevious(Block);
+}
+
+void TSyntaxChain::SplitBlock(TChainBlock* Block) {
+  TChainBlock* Second = NewBlockAt(Block->Index + 1, Block);
+  TSyntaxRange* Middle = Block->First;
+  for (int I = 0; I < Block->Count / 2; ++I)
+    Middle = Middle->FNextRange;
+  Second->First = Middle;
+  Second->Last = Block->Last;
+  Block->Last = Middle->FPrevRange;
+  for (TSyntaxRange* R = Middle; R != Second->Last->FNextRange; R = R->FNextRange) {
+    MoveToBlock(R, Second);
+    ++Second->Count;
+  }
+  Block->Count -= Second->Count;
+}
+
+void TSyntaxChain::MergeIntoPrevious(TChainBlock* Block) {
+  TChainBlock& Previous = *FBlocks[Block->Index - 1];
+  for (TSyntaxRange* R = Block->First; R != Block->Last->FNextRange; R = R->FNextRange)
+    MoveToBlock(R, &Previous);
+  Previous.Last = Block->Last;
+  Previous.Count += Block->Count;
+  EraseBlock(Block);
+}
+
+TChainBlock* TSyntaxChain::NewBlockAt(std::size_t Index, const TChainBlock* Like) {
+  auto Block = std::make_unique<TChainBlock>();
+  if (Like) {
+    Block->Shift = Like->Shift;
+    Block->LevelShift = Like->LevelShift;
+    Block->Pending = Like->Pending;
+    Block->PendingLevel = Like->PendingLevel;
+  }
+  TChainBlock* Result = Block.get();
+  FBlocks.insert(FBlocks.begin() + static_cast<std::ptrdiff_t>(Index), std::move(Block));
+  // A block that owes nothing stands before the step.
+  if (!Result->Owing() && Index <= FShiftStep) ++FShiftStep;
+  RenumberBlocksFrom(Index);
+  return Result;
+}
+
+void TSyntaxChain::EraseBlock(TChainBlock* Block) {
+  const std::size_t Index = static_cast<std::size_t>(Block->Index);
+  FBlocks.erase(FBlocks.begin() + static_cast<std::ptrdiff_t>(Index));
+  if (Index < FShiftStep) --FShiftStep;
+  RenumberBlocksFrom(Index);
+  if (FShiftStep == FBlocks.size()) ForgetShifts();
+}
+
+void TSyntaxChain::RenumberBlocksFrom(std::size_t Index) {
+  for (; Index < FBlocks.size(); ++Index)
+    FBlocks[Index]->Index = static_cast<int>(Index);
+}
+
+TSyntaxRange* TSyntaxChain::FirstStartingAfter(int Pos) const {
+  const auto Block = std::upper_bound(
+      FBlocks.begin(), FBlocks.end(), Pos,
+      [](int P, const std::unique_ptr<TChainBlock>& B) { return P < B->Last->RStart(); });
+  if (Block == FBlocks.end()) return nullptr;
+  TSyntaxRange* Range = (*Block)->First;
+  while (Range->RStart() <= Pos)
+    Range = Range->FNextRange;
+  return Range;
 }
 
 QString TSyntaxChain::SharedText(const QString& Text) {
@@ -134,7 +244,15 @@ QString TSyntaxChain::SharedText(const QString& Text) {
 }
 
 TSyntaxRange* TSyntaxChain::RangeAtPos(int Pos, TSyntaxRange* Tip) const {
+  const TChainBlock* TipBlock = Tip ? Tip->Block() : nullptr;
   TSyntaxRange* Range = Tip;
+  if (!TipBlock || Pos < TipBlock->First->RStart() || Pos > TipBlock->Last->REnd()) {
+    const auto Block = std::lower_bound(
+        FBlocks.begin(), FBlocks.end(), Pos,
+        [](const std::unique_ptr<TChainBlock>& B, int P) { return B->Last->REnd() < P; });
+    if (Block == FBlocks.end()) return nullptr;
+    Range = (*Block)->First;
+  }
   while (Range && Range->REnd() >= Pos)
     Range = Range->PrevRange();
   if (!Range) Range = FFirst;
@@ -162,8 +280,9 @@ QString TSyntaxChain::CheckInvariants() const {
   auto At = [](const QString& What, const TSyntaxRange* R) {
     return QStringLiteral("%1 at %2..%3").arg(What).arg(R->RStart()).arg(R->REnd());
   };
-  if (!FShiftStep && (FEditor.PendingRangeShift() != 0 || FPendingLevelShift != 0))
+  if (FShiftStep == FBlocks.size() && (FPendingShift != 0 || FPendingLevelShift != 0))
     return QStringLiteral("a shift is pending without a step");
+  if (const QString Blocks = CheckBlocks(); !Blocks.isEmpty()) return Blocks;
   if (!FFirst) {
     if (FLast) return QStringLiteral("a last range without a first");
     const bool Scanned = FEditor.TextLength() > 0 && FEditor.SyntaxColoring()->Enabled();
@@ -171,7 +290,6 @@ QString TSyntaxChain::CheckInvariants() const {
   }
   if (FFirst->PrevRange()) return At(QStringLiteral("a range before the first"), FFirst);
   if (FFirst->RStart() != 1) return At(QStringLiteral("the first range starts late"), FFirst);
-  bool Owing = false;
   int Level = 0;
   for (const TSyntaxRange* R = FFirst; R; R = R->NextRange()) {
     const TSyntaxRange* Next = R->NextRange();
@@ -180,11 +298,6 @@ QString TSyntaxChain::CheckInvariants() const {
     if (R->RLength() <= 0) return At(QStringLiteral("an empty range"), R);
     if (Next && Next->RStart() != R->REnd() + 1)
       return At(QStringLiteral("a gap or an overlap after"), R);
-    Owing = Owing || R == FShiftStep;
-    if (R->Shifted() != Owing)
-      return At(Owing ? QStringLiteral("a range past the step not owing the shift")
-                      : QStringLiteral("a range before the step owing the shift"),
-                R);
     auto* Parenthesis = dynamic_cast<const TParenthesisRange*>(R);
     const bool Opening = Parenthesis && Parenthesis->Style() == TParenthesisStyle::psOpening;
     if (Opening) ++Level;
@@ -192,8 +305,32 @@ QString TSyntaxChain::CheckInvariants() const {
       return At(QStringLiteral("level %1 instead of %2").arg(R->ParenthesisLevel()).arg(Level), R);
     if (Parenthesis && !Opening) --Level;
   }
-  if (FShiftStep && !Owing) return QStringLiteral("the step is not in the chain");
   if (FLast->REnd() != FEditor.TextLength())
     return At(QStringLiteral("the last range ends off the text's end"), FLast);
   return QString();
+}
+
+QString TSyntaxChain::CheckBlocks() const {
+  if (FBlocks.empty() != !FFirst) return QStringLiteral("blocks and ranges disagree");
+  if (FShiftStep > FBlocks.size()) return QStringLiteral("the step is past the blocks");
+  const TSyntaxRange* R = FFirst;
+  for (std::size_t I = 0; I < FBlocks.size(); ++I) {
+    const TChainBlock& Block = *FBlocks[I];
+    const QString Which = QStringLiteral("block %1: ").arg(I);
+    if (Block.Index != static_cast<int>(I)) return Which + QStringLiteral("out of place");
+    if (Block.Count < 1 || Block.Count > MaxBlockCount)
+      return Which + QStringLiteral("%1 ranges").arg(Block.Count);
+    const bool Owing = I >= FShiftStep;
+    if (Block.Pending != (Owing ? &FPendingShift : nullptr) ||
+        Block.PendingLevel != (Owing ? &FPendingLevelShift : nullptr))
+      return Which + (Owing ? QStringLiteral("past the step, not owing the shifts")
+                            : QStringLiteral("before the step, owing the shifts"));
+    if (Block.First != R) return Which + QStringLiteral("starts off its first range");
+    for (int N = 0; N < Block.Count; ++N, R = R->NextRange()) {
+      if (!R || R->Block() != &Block) return Which + QStringLiteral("holds a range of another");
+      if (N == Block.Count - 1 && R != Block.Last)
+        return Which + QStringLiteral("ends off its last range");
+    }
+  }
+  return R ? QStringLiteral("ranges after the last block") : QString();
 }

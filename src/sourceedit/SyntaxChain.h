@@ -1,11 +1,13 @@
 /** @file SyntaxChain.h
  ** The editor's chain of syntax ranges and everything that keeps it right: its two ends,
- ** the linking, the lazy shift of positions and levels past the last edit, the lookups and
- ** the checks of its invariants. Nothing else links, unlinks or shifts a syntax range. **/
+ ** the linking, the blocks that hold the ranges' positions and levels, the lazy shift past
+ ** the last edit, the lookups and the checks of its invariants. Nothing else links,
+ ** unlinks or shifts a syntax range. **/
 #pragma once
 
 #include <QSet>
-#include <functional>
+#include <memory>
+#include <vector>
 
 #include "sourceedit/SyntaxRanges.h"
 
@@ -13,8 +15,8 @@ class TCustomRange;
 
 class TSyntaxChain {
  public:
-  /** SetPendingShift stores the shift the editor adds to every range marked Shifted. */
-  TSyntaxChain(TSourceEdit& Editor, std::function<void(int)> SetPendingShift);
+  explicit TSyntaxChain(TSourceEdit& Editor);
+  ~TSyntaxChain();
   TSyntaxChain(const TSyntaxChain&) = delete;
   TSyntaxChain& operator=(const TSyntaxChain&) = delete;
 
@@ -37,19 +39,16 @@ class TSyntaxChain {
   void FollowReplacement(TCustomRange& Replaced, int A, int B, int Delta);
   /** Adds Delta to the level of From and of every range after it, owed like the shift. */
   void ShiftLevelsFrom(TSyntaxRange* From, int Delta);
-  /** The first range that still owes the pending shifts; nullptr when none does. */
-  TSyntaxRange* ShiftStep() const { return FShiftStep; }
-  /** What every range from the step on still adds to its stored level. */
-  int PendingLevelShift() const { return FPendingLevelShift; }
-
-  /** The first range that ends at or after Pos, looked for from Tip (any range, or nullptr). */
+  /** The first range that ends at or after Pos, looked for from Tip (any range, or nullptr)
+      when Tip's block holds Pos, else found through the blocks. */
   TSyntaxRange* RangeAtPos(int Pos, TSyntaxRange* Tip) const;
   /** The first range not followed right by the next one, or a chain end off the text's. */
   TSyntaxRange* FirstBroken() const;
   TSyntaxRange* FirstOverlapping() const;
   /** What is wrong with the chain, empty when nothing is: the ranges tile the text, the
-      links agree, every range from the step on and none before owes the shift, and every
-      level is the count of the parentheses before the range. Meaningful only while the
+      links agree, the blocks hold the ranges in order, every block from the step on and
+      none before owes the pending shifts, and every level is the count of the parentheses
+      before the range. Meaningful only while the
       colouring follows the edits (no update open). */
   QString CheckInvariants() const;
 
@@ -58,19 +57,41 @@ class TSyntaxChain {
   QString SharedText(const QString& Text);
 
  private:
-  /** Makes the step the first range that starts after Pos. */
-  void MoveShiftStep(int Pos);
-  void SetShifted(TSyntaxRange* Range, bool Value);
+  /** Ranges a block holds at most; a fuller one is split in two. */
+  static constexpr int MaxBlockCount = 128;
+  /** A block with fewer ranges joins its neighbour when both fit in one. */
+  static constexpr int MinBlockCount = 16;
+
+  /** Makes the block at Index the first that owes the pending shifts, settling or taking
+      on the pending shifts of the blocks it passes. */
+  void MoveShiftStep(std::size_t Index);
+  /** Puts Range, just linked, into Block, which holds a neighbour of it or is the last. */
+  void AddToBlock(TSyntaxRange* Range, TChainBlock* Block);
+  void RemoveFromBlock(TSyntaxRange* Range);
+  /** Moves Range into Block (or out of every block), keeping its positions and level. */
+  static void MoveToBlock(TSyntaxRange* Range, TChainBlock* Block);
+  void SplitBlock(TChainBlock* Block);
+  /** Moves the ranges of Block into the block before it, and frees Block. */
+  void MergeIntoPrevious(TChainBlock* Block);
+  TChainBlock* NewBlockAt(std::size_t Index, const TChainBlock* Like);
+  void EraseBlock(TChainBlock* Block);
+  void RenumberBlocksFrom(std::size_t Index);
+  /** The first range that starts after Pos, through the blocks; nullptr when none does. */
+  TSyntaxRange* FirstStartingAfter(int Pos) const;
   /** No range owes anything any more. */
   void ForgetShifts();
+  QString CheckBlocks() const;
+
+  bool FClearing = false;  ///< every range goes: no block is worth merging
 
   TSourceEdit& FEditor;
-  std::function<void(int)> FSetPendingShift;
   TSyntaxRange* FFirst = nullptr;
   TSyntaxRange* FLast = nullptr;
-  // The ranges are moved lazily: the step and every range after it still owe the pending
-  // range shift, so an edit touches only the ranges around it.
-  TSyntaxRange* FShiftStep = nullptr;
+  std::vector<std::unique_ptr<TChainBlock>> FBlocks;  ///< in text order
+  // The ranges are moved lazily: the blocks from the step on still owe the pending shifts,
+  // so an edit moves the ranges of its own block one by one and the step past the rest.
+  std::size_t FShiftStep = 0;
+  int FPendingShift = 0;
   int FPendingLevelShift = 0;
   // One handler shared by every range: an edit removed all its characters.
   TNotifyEvent FOverwriteHandler;

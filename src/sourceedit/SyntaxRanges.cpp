@@ -33,11 +33,6 @@ TColor TSyntaxRange::Color() const {
   return Editor() ? Editor()->Color() : clWindow;
 }
 
-int TSyntaxRange::PendingLevelShift() const {
-  const TSourceEdit* E = SourceEdit();
-  return E ? E->SyntaxChain()->PendingLevelShift() : 0;
-}
-
 void TSyntaxRange::CalcParenthesisLevel() {
   SetParenthesisLevel(LevelAfterPrevious());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/FormattedRanges.h"
+#include "sourceedit/ChainBlock.h"
 
 class TSourceEdit;
 class TSyntaxChain;
@@ -59,6 +60,8 @@ class TSyntaxRange : public TCustomFormattedRange {
   void SetParenthesisLevel(int Value) { FParenthesisLevel = Value - OwedLevel(); }
   /** The editor when it is a syntax-colouring one. */
   TSourceEdit* SourceEdit() const;
+  /** The block the chain keeps the range in; nullptr outside a source editor's chain. */
+  TChainBlock* Block() const { return static_cast<TChainBlock*>(Offset()); }
 
  protected:
   int LevelAfterPrevious() const { return FPrevRange ? FPrevRange->NextParenthesisLevel() : 0; }
@@ -66,9 +69,8 @@ class TSyntaxRange : public TCustomFormattedRange {
  private:
   friend class TSyntaxChain;  // links and unlinks
   /** Levels count the parentheses before a range, so an edit moves every later level by
-      the same amount, which the shifted ranges owe like their positions. */
-  int OwedLevel() const { return Shifted() ? PendingLevelShift() : 0; }
-  int PendingLevelShift() const;
+      the same amount, which the blocks owe like the positions. */
+  int OwedLevel() const { return Block() ? Block()->OwedLevel() : 0; }
 
   // Small members first: they fill the space the base classes leave at their ends.
   bool FInSourceEdit;  ///< the editor is a syntax-colouring one

@@ -368,10 +368,7 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
   ++FSyntaxColoring->FUpdateDebth;
   // A scan stopped by an error must not leave every later scan switched off.
   const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
-  // Any range is as good a starting point as the first while the chain is in text order;
-  // the shift step stands right after the last edit.
-  TSyntaxRange* Tip = FSyntaxChain->ShiftStep() ? FSyntaxChain->ShiftStep() : SyntaxStartRange;
-  TSyntaxScan Scan(*this, *Range, Tip ? Tip : LastSyntaxRange());
+  TSyntaxScan Scan(*this, *Range, SyntaxStartRange);
   Scan.Run();
   LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
                                        Scan.Position() ? Scan.Position() : LastSyntaxRange());

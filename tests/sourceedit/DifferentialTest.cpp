@@ -205,3 +205,39 @@ TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
     }
   }
 }
+
+TEST(IncrementalChain, KeepsItsBlocksRightOverALongTextEditedAllOver) {
+  for (unsigned Seed : {31u, 32u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    TRandomEdits Edits(Seed);
+    TSourceEdit E;
+    TSourceEdit Rebuilt;
+    LoadStoredSettings(E, YorelEditorSettings);
+    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    // Thousands of ranges: dozens of blocks, which big cuts merge and big pastes split.
+    E.SetText(Edits.Source(2000));
+    for (int Step = 1; Step <= 300; ++Step) {
+      const int Kind = Edits.Below(10);
+      E.SetSelStart(Edits.Below(E.TextLength() + 1));
+      if (Kind == 0) {
+        E.SetSelLength(Edits.Below(std::min(800, E.TextLength() - E.SelStart()) + 1));
+        E.Selection()->SetText(QString());
+      } else if (Kind == 1) {
+        E.Selection()->SetText(Edits.Source(300));
+      } else if (Kind == 2) {
+        E.Undo();
+      } else if (Kind == 3) {
+        E.Redo();
+      } else {
+        QChar Key = Kind < 6 ? QChar(Kind == 4 ? u'(' : u')') : Edits.Fragment()[0];
+        E.HandleKeyPress(Key);
+      }
+      ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
+      if (Step % 20) continue;
+      Rebuilt.SyntaxColoring()->BeginUpdate();
+      Rebuilt.SetText(E.Text());
+      Rebuilt.SyntaxColoring()->EndUpdate();
+      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuilt)) << "step " << Step;
+    }
+  }
+}
