@@ -6,11 +6,19 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
 
 /** The number after Name among Args, or Default. */
 inline int BenchOption(const QStringList& Args, const char* Name, int Default) {
   const qsizetype At = Args.indexOf(QString::fromLatin1(Name));
   return At >= 0 && At + 1 < Args.size() ? Args[At + 1].toInt() : Default;
+}
+
+/** The value below which a share P (0 to 1) of Values lie; 1 gives the largest. */
+inline double Percentile(std::vector<double> Values, double P) {
+  std::sort(Values.begin(), Values.end());
+  return Values[static_cast<size_t>(P * (Values.size() - 1))];
 }
 
 /** Called before the QApplication is made; Home must outlive it. */

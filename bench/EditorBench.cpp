@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "BenchSubject.h"
+#include "BenchSetup.h"
 #include "YorelCorpus.h"
 
 namespace {
@@ -38,11 +39,6 @@ void ResetPeakResident() {
   malloc_trim(0);
   QFile ClearRefs(QStringLiteral("/proc/self/clear_refs"));
   if (ClearRefs.open(QIODevice::WriteOnly)) ClearRefs.write("5");
-}
-
-double Percentile(std::vector<double> Values, double P) {
-  std::sort(Values.begin(), Values.end());
-  return Values[static_cast<size_t>(P * (Values.size() - 1))];
 }
 
 // The CPU time of this thread: on a shared machine wall time counts the preemptions too.

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "YorelCorpus.h"
 #include "editor/SelectionRange.h"
 #include "sourceedit/SourceEdit.h"
@@ -18,11 +19,6 @@
 
 namespace {
 using TClock = std::chrono::steady_clock;
-
-double Percentile(std::vector<double> Values, double P) {
-  std::sort(Values.begin(), Values.end());
-  return Values[static_cast<size_t>(P * (Values.size() - 1))];
-}
 
 QString Letter(int I) {
   return I % 30 == 29 ? QStringLiteral("\r\n") : QString(QChar(u'a' + I % 26));
