@@ -16,15 +16,15 @@
 TEST(RangeAllocator, BlocksAreDistinctReusedAndGivenBackWithTheLast) {
   constexpr std::size_t Size = 104;
   std::vector<void*> Blocks;
-  // Enough blocks to need several slabs; each is written whole.
-  for (int I = 0; I < 6000; ++I) {
+  // Enough blocks to need several slabs, the later ones large; each is written whole.
+  for (int I = 0; I < 40000; ++I) {
     Blocks.push_back(RangeAllocator::Allocate(Size));
     std::memset(Blocks.back(), I & 0xFF, Size);
     ASSERT_EQ(reinterpret_cast<std::uintptr_t>(Blocks.back()) % RangeAllocator::Alignment, 0u);
   }
   EXPECT_EQ(std::set<void*>(Blocks.begin(), Blocks.end()).size(), Blocks.size());
   EXPECT_GT(RangeAllocator::SlabCount(Size), 1u);
-  for (int I = 0; I < 6000; ++I)
+  for (int I = 0; I < 40000; ++I)
     ASSERT_EQ(static_cast<unsigned char*>(Blocks[I])[Size - 1], I & 0xFF) << I;
 
   void* Freed = Blocks[100];
