@@ -6,7 +6,6 @@
 #include "editor/EditGroup.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
-#include "editor/VisibleRange.h"
 #include "platform/core/ScopeExit.h"
 
 void TMemoComponent::PushUndo(PUndoOperation Operation) {
