@@ -2,6 +2,8 @@
  ** The integer list with its lazily applied shift. **/
 #include "editor/IntegerList.h"
 
+#include <algorithm>
+
 #include "platform/core/Exceptions.h"
 
 void TIntegerList::CheckIndex(int Index, int Limit) const {
@@ -80,11 +82,36 @@ void TIntegerList::AddFrom(int Index, int Delta) {
   FStepDelta += Delta;
 }
 
+// Lookups cluster around the last edit, where the step stands: the search gallops out from
+// there and bisects what it brackets, costing the log of the distance, not of the count.
 int TIntegerList::FindLastAtMost(int Value) const {
-  int Low = 0;
-  int High = Count() - 1;
+  const int N = Count();
+  if (N == 0) return -1;
+  // Found is an index whose entry is at most Value (or -1); every entry after High is above.
   int Found = -1;
-  while (Low <= High) {
+  int High = N - 1;
+  const int Hint = std::min(FStepIndex, N - 1);
+  if (Items(Hint) <= Value) {
+    Found = Hint;
+    for (int Step = 1; Found + Step < N; Step *= 2) {
+      if (Items(Found + Step) > Value) {
+        High = Found + Step - 1;
+        break;
+      }
+      Found += Step;
+    }
+  } else {
+    High = Hint - 1;
+    for (int Step = 1; High + 1 - Step >= 0; Step *= 2) {
+      const int Probe = High + 1 - Step;
+      if (Items(Probe) <= Value) {
+        Found = Probe;
+        break;
+      }
+      High = Probe - 1;
+    }
+  }
+  for (int Low = Found + 1; Low <= High;) {
     const int Middle = Low + (High - Low) / 2;
     if (Items(Middle) <= Value) {
       Found = Middle;

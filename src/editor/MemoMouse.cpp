@@ -1,6 +1,7 @@
 /** @file MemoMouse.cpp
  ** The mouse, the drag timer that scrolls while the pointer is beyond the window, the
  ** clipboard messages, block indentation and the window's styles. **/
+#include "editor/EditGroup.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
@@ -101,19 +102,10 @@ void TMemoComponent::ChangeIndent(int Change) {
   const THeldHandlerErrors Held(*this);
   TSelectionRange& Sel = *FSelection;
   {
-    DontNotify = true;
-    FVisibleRange->DoChanging();
+    const TEditGroup Group(*this);
     PushUndo(NewGroupMarker());
-    // Ended by an error too, the group closes and the view draws and notifies again.
-    const TScopeExit EndGroup([&] {
-      PushUndo(NewGroupMarker());
-      FVisibleRange->DoDiscardChanges();
-      Sel.HideCaret();
-      FVisibleRange->DrawRange();
-      Sel.UpdateCaretPos();
-      Sel.ShowCaret();
-      DontNotify = false;
-    });
+    // Ended by an error too, the undo group closes, and the view draws and notifies again.
+    const TScopeExit EndGroup([&] { PushUndo(NewGroupMarker()); });
     const int FirstRow = Sel.StartRowCol().Row;
     const int LastRow = std::max(Sel.EndRowCol().Row, FirstRow);
     for (int Row = FirstRow; Row <= LastRow; ++Row) {

@@ -1,9 +1,11 @@
 /** @file MemoUndo.cpp
  ** The undo and redo stacks and their replay: one record, or a whole group between two
  ** markers, per step; each replayed record leaves its inverse on the other stack. **/
+#include <optional>
+
+#include "editor/EditGroup.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
-#include "editor/VisibleRange.h"
 #include "platform/core/ScopeExit.h"
 
 void TMemoComponent::PushUndo(PUndoOperation Operation) {
@@ -60,33 +62,28 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
   PUndoOperation& Source = Redoing ? FRedoStack : FUndoStack;
   auto PushTarget = [&](PUndoOperation Op) { Redoing ? PushUndo(Op) : PushRedo(Op); };
   FInUndo = true;
-  bool InGroup = false;
+  std::optional<TEditGroup> Group;
   std::unique_ptr<TMCRange> Anchor;
   auto CloseGroup = [&] {
-    FVisibleRange->DoDiscardChanges();
-    FSelection->HideCaret();
-    FVisibleRange->DrawRange();
     if (Anchor) FSelection->Assign(Anchor.get());
-    FSelection->UpdateCaretPos();
-    FSelection->ShowCaret();
-    DontNotify = false;
+    Group.reset();
   };
   // Stopped by an error, the replay still closes its group and ends, so that the view
   // draws and notifies again and later edits are recorded.
   const TScopeExit Ended([&] {
-    if (InGroup) CloseGroup();
+    if (Group) CloseGroup();
     FInUndo = false;
   });
+  TMCRange T;
+  T.SetEditor(this);
   do {
     if (!Source) break;
     TUndoOperation Op;
     Redoing ? PopRedo(Op) : PopUndo(Op);
     if (IsGroupMarker(Op)) {
-      InGroup = !InGroup;
-      if (InGroup) {
+      if (!Group) {
         // Nothing is drawn while the group replays; the view is drawn once at its end.
-        DontNotify = true;
-        FVisibleRange->DoChanging();
+        Group.emplace(*this);
       } else {
         CloseGroup();
         NotifyChange();
@@ -95,8 +92,6 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
       PushTarget(NewGroupMarker());
       continue;
     }
-    TMCRange T;
-    T.SetEditor(this);
     T.SetRStart(Op.RStart);
     T.SetREnd(Op.REnd);
     auto* Inverse = new TUndoOperation{0, 0, T.Text(), nullptr};
@@ -104,7 +99,7 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
     Inverse->RStart = T.RStart();
     Inverse->REnd = T.REnd();
     PushTarget(Inverse);
-    if (!InGroup) {
+    if (!Group) {
       FSelection->Assign(&T);
     } else if (!Anchor) {
       // Tracked, so that the group's later records move it.
@@ -113,7 +108,7 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
     } else if (T.REnd() + 1 > Anchor->RStart()) {
       Anchor->SetRStart(T.REnd() + 1);
     }
-  } while (InGroup);
+  } while (Group);
   Anchor.reset();
   FInUndo = false;
   NotifyChange();

@@ -28,7 +28,9 @@ bool IsSymbolChar(QChar C) {
   return C.unicode() <= 255 && QStringView(u"!\"#%&'()*+,-./:;<=>?@[\\]^{|}~").contains(C);
 }
 
-/** The editor's text read in chunks, so that looking ahead at every position copies nothing. */
+/** The editor's text read in chunks, so that looking ahead at every position copies nothing.
+    Most scans after an edit read a few dozen characters: the first chunk is small and each
+    later one twice the last, so that a long scan still copies in large pieces. */
 class TTextWindow {
  public:
   explicit TTextWindow(const TMemoComponent& Editor)
@@ -39,8 +41,11 @@ class TTextWindow {
     if (Pos < 1) return QStringView();
     const int End = std::min(Pos + Count, Length + 1);
     if (Pos < Start || End > Start + Chunk.size()) {
-      Start = Pos;
-      Chunk = Editor.TextRange(Pos, std::max(Count, ChunkSize));
+      // Reading backwards (looking for a word boundary), the next reads stand before Pos.
+      const int Before = Pos < Start ? std::min(Pos - 1, ChunkSize / 4) : 0;
+      Start = Pos - Before;
+      Chunk = Editor.TextRange(Start, std::max(Count + Before, ChunkSize));
+      ChunkSize = std::min(ChunkSize * 2, LargestChunk);
     }
     return QStringView(Chunk).mid(Pos - Start, std::max(End - Pos, 0));
   }
@@ -50,9 +55,10 @@ class TTextWindow {
   }
 
  private:
-  static constexpr int ChunkSize = 4096;
+  static constexpr int LargestChunk = 4096;
   const TMemoComponent& Editor;
   const int Length;
+  int ChunkSize = 256;
   QString Chunk;
   int Start = 1;
 };

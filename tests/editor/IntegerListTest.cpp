@@ -1,6 +1,7 @@
 // The integer list against a plain vector: its lazily applied shift must never show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -75,4 +76,32 @@ TEST(IntegerList, FindLastAtMostBisects) {
   } Cases[] = {{0, -1}, {1, 0}, {3, 0}, {4, 1}, {8, 2}, {9, 3}, {100, 3}};
   for (auto C : Cases)
     EXPECT_EQ(List.FindLastAtMost(C.Value), C.Expected) << C.Value;
+}
+
+// The search starts where the last shift left the step: wherever that is, and whatever the
+// value, it finds what a search of a plain vector finds (values between, equal to, beyond).
+TEST(IntegerList, FindLastAtMostFromEveryStepPositionMatchesAWalk) {
+  for (unsigned Seed : {5u, 6u, 7u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    std::mt19937 Random(Seed);
+    TIntegerList List;
+    std::vector<int> Model;
+    for (int V = 0, Count = 1 + static_cast<int>(Random() % 300); Count > 0; --Count) {
+      V += 1 + static_cast<int>(Random() % 9);
+      List.Add(V);
+      Model.push_back(V);
+    }
+    for (int Step = 0; Step < 400; ++Step) {
+      // A growing shift keeps the entries rising.
+      const int From = static_cast<int>(Random() % Model.size());
+      const int Delta = static_cast<int>(Random() % 4);
+      List.AddFrom(From, Delta);
+      for (size_t I = From; I < Model.size(); ++I)
+        Model[I] += Delta;
+      const int Value = static_cast<int>(Random() % (Model.back() + 20)) - 10;
+      const int Expected = static_cast<int>(
+          std::upper_bound(Model.begin(), Model.end(), Value) - Model.begin()) - 1;
+      ASSERT_EQ(List.FindLastAtMost(Value), Expected) << "step " << Step << ", value " << Value;
+    }
+  }
 }

@@ -6,9 +6,9 @@
 #include <exception>
 #include <vector>
 
+#include "editor/EditGroup.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
-#include "editor/VisibleRange.h"
 #include "platform/core/ScopeExit.h"
 
 void SelectInEditor(TMemoComponent& Editor, int Start, int Length) {
@@ -95,35 +95,28 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
     Shift += New.size() - M.Length;
   }
   std::exception_ptr FirstError;
+  bool Replaced = false;
   {
     const int EditsBefore = Editor.EditCount();
-    Editor.DontNotify = true;
-    Editor.VisibleRange()->DoChanging();
+    // The view is drawn once, where the caret's row is in view.
+    const TEditGroup Group(Editor);
     Editor.PushUndo(Editor.NewGroupMarker());
     // Ended by an error too (a handler's, or the store refusing the text), the undo group
     // closes, the view draws and notifies again, and a replacement that was made is told.
     const TScopeExit Ended([&] {
       Editor.PushUndo(Editor.NewGroupMarker());
-      const bool Replaced = Editor.EditCount() != EditsBefore;
-      Editor.VisibleRange()->DoDiscardChanges();
-      Sel.HideCaret();
+      Replaced = Editor.EditCount() != EditsBefore;
       if (Replaced) Sel.NoSelAtPos(static_cast<int>(NewCaret) + 1);
-      Editor.VisibleRange()->DrawRange();
-      Sel.UpdateCaretPos();
-      Sel.ShowCaret();
-      Editor.DontNotify = false;
-      if (!Replaced) return;
-      Editor.NotifyChange();
-      Editor.NotifySelectionChange();
+      Editor.ScrollCaret();
     });
     // One edit per match, from the last to the first so that every place found is still
     // where it was: the scanner then rescans what the matches touch, not the text between
     // them (a single replacement of the whole stretch cost four times as much).
     // A handler's error does not stop the others half way: the first is thrown at the end.
+    TMCRange At;
+    At.SetEditor(&Editor);
     for (auto It = Edits.rbegin(); It != Edits.rend(); ++It) {
       try {
-        TMCRange At;
-        At.SetEditor(&Editor);
         At.SetRStart(static_cast<int>(It->Match.Start) + 1);
         At.SetRLength(static_cast<int>(It->Match.Length));
         At.SetText(It->Text);
@@ -132,7 +125,10 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
       }
     }
   }
-  Editor.ScrollCaret();
+  if (Replaced) {
+    Editor.NotifyChange();
+    Editor.NotifySelectionChange();
+  }
   if (FirstError) std::rethrow_exception(FirstError);
   return static_cast<int>(Edits.size());
 }

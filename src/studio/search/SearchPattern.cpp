@@ -72,6 +72,10 @@ TSearchPattern::TSearchPattern(const TSearchOptions& Options) : FOptions(Options
   }
   FExpression.optimize();
   FValid = FExpression.isValid();
+  // Whole pairs only, as the engine matches them: a sound pattern then never starts or ends
+  // inside a pair of a sound text, and finds just what the engine finds.
+  FLiteral = FValid && !Options.RegularExpression && Options.MatchCase &&
+             QStringView(Options.Pattern).isValidUtf16();
 }
 
 // The text is lent to the engine as a string over its own characters: matching a view
@@ -81,6 +85,10 @@ QString TSearchPattern::Borrowed(QStringView Text) {
 }
 
 TSearchMatch TSearchPattern::MatchAt(QStringView Text, qsizetype From, bool KnownValid) const {
+  if (FLiteral && KnownValid) {
+    const qsizetype At = Text.indexOf(FOptions.Pattern, From, Qt::CaseSensitive);
+    return At < 0 ? TSearchMatch() : TSearchMatch{At, FOptions.Pattern.size()};
+  }
   // The engine checks the whole text for broken surrogate pairs at every call unless told
   // it is sound: a walk over many matches checks it once.
   const QRegularExpressionMatch M = FExpression.match(

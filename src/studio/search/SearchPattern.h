@@ -67,6 +67,8 @@ class TSearchPattern {
 
   TSearchOptions FOptions;
   QRegularExpression FExpression;
+  /** Plain text matched with case: searched as it is, without the engine's cost per match. */
+  bool FLiteral = false;
   bool FValid = false;
   QString FError;
 };

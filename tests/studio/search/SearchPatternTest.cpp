@@ -2,6 +2,8 @@
 // any script, CR LF line breaks, empty matches, replacements and invalid patterns.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "studio/search/SearchPattern.h"
 
 namespace {
@@ -95,4 +97,32 @@ TEST(SearchPattern, ReplacementTemplates) {
   // Plain text replaces literally.
   const TSearchPattern Literal(Plain("ax"));
   EXPECT_EQ(Literal.Replacement(Text, Literal.FindForward(Text, 0), QStringLiteral("\\1")), "\\1");
+}
+
+// Plain text matched with case is searched without the engine: random texts of letters in
+// several scripts, pairs of surrogates, a lone one now and then, line breaks and the
+// engine's own special characters; the same pattern escaped as a regular expression must
+// find the same matches.
+TEST(SearchPattern, PlainTextWithCaseFindsWhatTheEngineFinds) {
+  const QStringList Pieces = {"a",  "b",  "ab", " ",      "_",    ".",      "*",     "(",
+                              "\\", "Ж", "ж", "é",      "\r\n", u"\U0001F600"_qs, "a\u0301",
+                              "$",  "^"};
+  for (unsigned Seed : {1u, 2u, 3u, 4u, 5u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    std::mt19937 Random(Seed);
+    const auto Below = [&](int N) { return std::uniform_int_distribution<int>(0, N - 1)(Random); };
+    for (int Round = 0; Round < 40; ++Round) {
+      QString Text;
+      for (int I = 0; I < 200; ++I)
+        Text += Pieces[Below(Pieces.size())];
+      if (Below(8) == 0) Text.insert(Below(Text.size() + 1), QChar(0xD800));
+      const int Start = Below(Text.size());
+      const QString Pattern = Text.mid(Start, 1 + Below(4));
+      const bool Word = Below(2);
+      const auto Literal = AllMatches(TSearchPattern(Plain(Pattern, true, Word)), Text);
+      const auto Engine =
+          AllMatches(TSearchPattern(Regex(QRegularExpression::escape(Pattern), true, Word)), Text);
+      ASSERT_EQ(Literal, Engine) << "pattern \"" << Pattern.toStdString() << "\", round " << Round;
+    }
+  }
 }
