@@ -142,8 +142,9 @@ void TSyntaxChain::MoveToBlock(TSyntaxRange* Range, TChainBlock* Block) {
 }
 
 void TSyntaxChain::AddToBlock(TSyntaxRange* Range, TChainBlock* Block) {
-  // Text appended behind a full last block, as a load does, starts a block of its own.
-  if (!Block || (Block->Count >= MaxBlockCount && Range == FLast))
+  // Text appended behind the last block, as a load does, fills blocks only so far: the
+  // edits that follow then split few of them.
+  if (!Block || (Block->Count >= AppendedBlockCount && Range == FLast))
     Block = NewBlockAt(FBlocks.size(), Block);
   MoveToBlock(Range, Block);
   if (Block->Count++ == 0) {
@@ -225,12 +226,25 @@ void TSyntaxChain::RenumberBlocksFrom(std::size_t Index) {
     FBlocks[Index]->Index = static_cast<int>(Index);
 }
 
+template <class TBefore>
+std::size_t TSyntaxChain::FindBlock(TBefore Before) const {
+  auto Found = [&](std::size_t I) {
+    return I < FBlocks.size() && !Before(*FBlocks[I]) && (I == 0 || Before(*FBlocks[I - 1]));
+  };
+  // Edits come in runs close together, as Replace All's do from the last match back.
+  for (const std::size_t I : {FFoundBlock, FFoundBlock - 1})
+    if (Found(I)) return FFoundBlock = I;
+  const auto Block = std::partition_point(
+      FBlocks.begin(), FBlocks.end(),
+      [&](const std::unique_ptr<TChainBlock>& B) { return Before(*B); });
+  return FFoundBlock = static_cast<std::size_t>(Block - FBlocks.begin());
+}
+
 TSyntaxRange* TSyntaxChain::FirstStartingAfter(int Pos) const {
-  const auto Block = std::upper_bound(
-      FBlocks.begin(), FBlocks.end(), Pos,
-      [](int P, const std::unique_ptr<TChainBlock>& B) { return P < B->Last->RStart(); });
-  if (Block == FBlocks.end()) return nullptr;
-  TSyntaxRange* Range = (*Block)->First;
+  const std::size_t I =
+      FindBlock([Pos](const TChainBlock& B) { return B.Last->RStart() <= Pos; });
+  if (I == FBlocks.size()) return nullptr;
+  TSyntaxRange* Range = FBlocks[I]->First;
   while (Range->RStart() <= Pos)
     Range = Range->FNextRange;
   return Range;
@@ -247,11 +261,10 @@ TSyntaxRange* TSyntaxChain::RangeAtPos(int Pos, TSyntaxRange* Tip) const {
   const TChainBlock* TipBlock = Tip ? Tip->Block() : nullptr;
   TSyntaxRange* Range = Tip;
   if (!TipBlock || Pos < TipBlock->First->RStart() || Pos > TipBlock->Last->REnd()) {
-    const auto Block = std::lower_bound(
-        FBlocks.begin(), FBlocks.end(), Pos,
-        [](const std::unique_ptr<TChainBlock>& B, int P) { return B->Last->REnd() < P; });
-    if (Block == FBlocks.end()) return nullptr;
-    Range = (*Block)->First;
+    const std::size_t I =
+        FindBlock([Pos](const TChainBlock& B) { return B.Last->REnd() < Pos; });
+    if (I == FBlocks.size()) return nullptr;
+    Range = FBlocks[I]->First;
   }
   while (Range && Range->REnd() >= Pos)
     Range = Range->PrevRange();

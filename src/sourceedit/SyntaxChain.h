@@ -61,6 +61,8 @@ class TSyntaxChain {
   static constexpr int MaxBlockCount = 128;
   /** A block with fewer ranges joins its neighbour when both fit in one. */
   static constexpr int MinBlockCount = 16;
+  /** Ranges appended after the last range start a new block beyond this many. */
+  static constexpr int AppendedBlockCount = 96;
 
   /** Makes the block at Index the first that owes the pending shifts, settling or taking
       on the pending shifts of the blocks it passes. */
@@ -76,6 +78,10 @@ class TSyntaxChain {
   TChainBlock* NewBlockAt(std::size_t Index, const TChainBlock* Like);
   void EraseBlock(TChainBlock* Block);
   void RenumberBlocksFrom(std::size_t Index);
+  /** The index of the first block that Before is false for (Before holds for the blocks
+      up to some point and for none after it); the block found last is tried first. */
+  template <class TBefore>
+  std::size_t FindBlock(TBefore Before) const;
   /** The first range that starts after Pos, through the blocks; nullptr when none does. */
   TSyntaxRange* FirstStartingAfter(int Pos) const;
   /** No range owes anything any more. */
@@ -91,6 +97,7 @@ class TSyntaxChain {
   // The ranges are moved lazily: the blocks from the step on still owe the pending shifts,
   // so an edit moves the ranges of its own block one by one and the step past the rest.
   std::size_t FShiftStep = 0;
+  mutable std::size_t FFoundBlock = 0;
   int FPendingShift = 0;
   int FPendingLevelShift = 0;
   // One handler shared by every range: an edit removed all its characters.
