@@ -94,10 +94,11 @@ void RunJump(int Runs) {
     E.Undo();
     E.Undo();
   }
-  std::printf("%-14s %9d chars  key at the end after one at the start: median %9.3f ms "
-              "(%.3f..%.3f)\n",
-              "jump 50 MiB", E.TextLength(), Percentile(Keys, 0.5), Percentile(Keys, 0),
-              Percentile(Keys, 1));
+  std::printf(
+      "%-14s %9d chars  key at the end after one at the start: median %9.3f ms "
+      "(%.3f..%.3f)\n",
+      "jump 50 MiB", E.TextLength(), Percentile(Keys, 0.5), Percentile(Keys, 0),
+      Percentile(Keys, 1));
   std::printf("{\"bench\":\"chain\",\"case\":\"jump 50 MiB\",\"edit_median_ms\":%.3f}\n",
               Percentile(Keys, 0.5));
   std::fflush(stdout);
@@ -106,9 +107,10 @@ void RunJump(int Runs) {
 void ReportSteps(const char* What, const std::vector<double>& Millis) {
   std::printf("  %-5s %6zu  median %8.3f ms  p99 %8.3f ms  max %8.3f ms\n", What, Millis.size(),
               Percentile(Millis, 0.5), Percentile(Millis, 0.99), Percentile(Millis, 1));
-  std::printf("{\"bench\":\"chain\",\"case\":\"random edits\",\"step\":\"%s\","
-              "\"median_ms\":%.3f,\"p99_ms\":%.3f,\"max_ms\":%.3f}\n",
-              What, Percentile(Millis, 0.5), Percentile(Millis, 0.99), Percentile(Millis, 1));
+  std::printf(
+      "{\"bench\":\"chain\",\"case\":\"random edits\",\"step\":\"%s\","
+      "\"median_ms\":%.3f,\"p99_ms\":%.3f,\"max_ms\":%.3f}\n",
+      What, Percentile(Millis, 0.5), Percentile(Millis, 0.99), Percentile(Millis, 1));
 }
 
 // Typing at random places: a letter, a space or a line break, or Backspace or Delete.
@@ -118,8 +120,7 @@ void RunRandomEdits(int Count, unsigned Seed) {
   LoadStoredSettings(E, YorelEditorSettings);
   E.SetText(GenerateYorelSource(10 * MiB));
   E.ClearUndo();
-  std::printf("%-14s %9d chars  %d edits, seed %u\n", "random edits", E.TextLength(), Count,
-              Seed);
+  std::printf("%-14s %9d chars  %d edits, seed %u\n", "random edits", E.TextLength(), Count, Seed);
   std::mt19937 Random(Seed);
   const QString Typed = QStringLiteral("abcdefghijklmnopqrstuvwxyz    \r");
   std::vector<double> Edits, Undos, Redos;
@@ -177,6 +178,12 @@ int main(int Argc, char** Argv) {
       {"( before )", [] { return Repeated(QStringLiteral(")"), 16'000); },
        [](TSourceEdit& E) { TypeAt(E, 0, u'('); }},
       {"5 MiB line", [] { return Repeated(QStringLiteral("mov eax, 1; "), 5 * MiB); }, AtEnd(u'x')},
+      {"5 MiB line mid", [] { return Repeated(QStringLiteral("mov eax, 1; "), 5 * MiB); },
+       Middle(u'x')},
+      {"indented line",
+       [] { return QStringLiteral("\t") + Repeated(QStringLiteral("mov eax, 1; "), 5 * MiB); },
+       AtEnd(u'x')},
+      {"64 KiB (", [] { return Repeated(QStringLiteral("("), 64 * 1024); }, AtEnd(u'x')},
       {"lone CRs", [] { return Repeated(QStringLiteral("\r"), 1'000'000); }, AtEnd(u'x')},
       {"open comment",
        [] { return QStringLiteral("/*") + Repeated(QStringLiteral("mov eax\r\n"), MiB); },

@@ -2,8 +2,10 @@
  ** editor-bench: loads, types into, comments out and undoes generated Yorel source in our
  ** editor and in the peers, each in a process of its own so that memory is its own, and
  ** prints every run as a JSON line and a table of medians, spreads and ratios.
- **   editor-bench [--mib 1,10,50] [--subjects yorel,scintilla,plain] [--runs 3]
- **   editor-bench --run SUBJECT --mib N      (one measurement, one JSON line) **/
+ ** With --long-row the text is one row of tokens without a line break, and the keystrokes
+ ** go to its end.
+ **   editor-bench [--mib 1,10,50] [--subjects yorel,scintilla,plain] [--runs 3] [--long-row]
+ **   editor-bench --run SUBJECT --mib N [--long-row]  (one measurement, one JSON line) **/
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,8 +21,8 @@
 #include <map>
 #include <vector>
 
-#include "BenchSubject.h"
 #include "BenchSetup.h"
+#include "BenchSubject.h"
 #include "YorelCorpus.h"
 
 namespace {
@@ -48,27 +50,30 @@ double ThreadMicros() {
   return T.tv_sec * 1e6 + T.tv_nsec / 1e3;
 }
 
+void SendKey(QWidget* Target, int Key, const QString& Text) {
+  QKeyEvent Press(QEvent::KeyPress, Key, Qt::NoModifier, Text);
+  QApplication::sendEvent(Target, &Press);
+  QKeyEvent Release(QEvent::KeyRelease, Key, Qt::NoModifier, Text);
+  QApplication::sendEvent(Target, &Release);
+}
+
 void SendKey(QWidget* Target, QChar C) {
   const bool Enter = C == u'\r';
   const int Key =
       Enter ? Qt::Key_Return : (C == u' ' ? Qt::Key_Space : Qt::Key_A + (C.unicode() - u'a'));
-  QKeyEvent Press(QEvent::KeyPress, Key, Qt::NoModifier, QString(C));
-  QApplication::sendEvent(Target, &Press);
-  QKeyEvent Release(QEvent::KeyRelease, Key, Qt::NoModifier, QString(C));
-  QApplication::sendEvent(Target, &Release);
+  SendKey(Target, Key, QString(C));
 }
 
 struct TKeystrokes {
   std::vector<double> Wall, Cpu;
 };
 
-// 2000 keystrokes (letters, spaces, an Enter every 30) at Line, each painted at once.
-TKeystrokes TypeAt(TBenchSubject& Subject, int Line) {
-  Subject.GoToLine(Line);
+// Count keystrokes where the caret is, the I-th typing KeyOf(I), each painted at once.
+TKeystrokes Type(TBenchSubject& Subject, int Count, QChar (*KeyOf)(int)) {
   TKeystrokes Result;
   QElapsedTimer Timer;
-  for (int I = 0; I < 2000; ++I) {
-    const QChar C = I % 30 == 29 ? QChar(u'\r') : I % 6 == 5 ? QChar(u' ') : QChar(u'a' + I % 26);
+  for (int I = 0; I < Count; ++I) {
+    const QChar C = KeyOf(I);
     const double Cpu = ThreadMicros();
     Timer.start();
     SendKey(Subject.KeyTarget(), C);
@@ -77,6 +82,23 @@ TKeystrokes TypeAt(TBenchSubject& Subject, int Line) {
     Result.Cpu.push_back(ThreadMicros() - Cpu);
   }
   return Result;
+}
+
+// 2000 keystrokes (letters, spaces, an Enter every 30) at Line.
+TKeystrokes TypeAt(TBenchSubject& Subject, int Line) {
+  Subject.GoToLine(Line);
+  return Type(Subject, 2000, [](int I) {
+    return I % 30 == 29 ? QChar(u'\r') : I % 6 == 5 ? QChar(u' ') : QChar(u'a' + I % 26);
+  });
+}
+
+// Letters and spaces at the end of the first row.
+TKeystrokes TypeAtEndOfRow(TBenchSubject& Subject, int Count) {
+  Subject.GoToLine(0);
+  SendKey(Subject.KeyTarget(), Qt::Key_End, QString());
+  Subject.Repaint();
+  return Type(Subject, Count,
+              [](int I) { return I % 6 == 5 ? QChar(u' ') : QChar(u'a' + I % 26); });
 }
 
 void Report(QJsonObject& Result, const QString& Name, const TKeystrokes& Keys) {
@@ -88,14 +110,23 @@ void Report(QJsonObject& Result, const QString& Name, const TKeystrokes& Keys) {
   Result[Name + "_cpu_p99_us"] = Percentile(Keys.Cpu, 0.99);
 }
 
-int RunOne(const QString& Name, int MiB) {
+QByteArray OneRowOfTokens(qint64 Bytes) {
+  QByteArray Row;
+  Row.reserve(Bytes + 16);
+  while (Row.size() < Bytes)
+    Row += "mov eax, 1; ";
+  return Row;
+}
+
+int RunOne(const QString& Name, int MiB, bool LongRow) {
   std::unique_ptr<TBenchSubject> Subject = Name == "yorel"       ? MakeYorelSubject()
                                            : Name == "plain"     ? MakePlainTextSubject()
                                            : Name == "scintilla" ? MakeScintillaSubject()
                                                                  : nullptr;
   if (!Subject) return 2;
   // The file's bytes, as read from disk; the generated text is gone before the baseline.
-  const QByteArray Bytes = GenerateYorelSource(qint64(MiB) * 1024 * 1024).toUtf8();
+  const QByteArray Bytes = LongRow ? OneRowOfTokens(qint64(MiB) * 1024 * 1024)
+                                   : GenerateYorelSource(qint64(MiB) * 1024 * 1024).toUtf8();
   QJsonObject Result{{"subject", Name}, {"mib", MiB}};
   QApplication::processEvents();
   QElapsedTimer Timer;
@@ -120,6 +151,11 @@ int RunOne(const QString& Name, int MiB) {
   }
   Result["repaint_us"] = Percentile(Repaints, 0.5);
 
+  if (LongRow) {
+    Report(Result, "type_row_end", TypeAtEndOfRow(*Subject, 200));
+    std::printf("%s\n", QJsonDocument(Result).toJson(QJsonDocument::Compact).constData());
+    return 0;
+  }
   const int Rows = static_cast<int>(Bytes.count('\n'));
   const int LengthBefore = Subject->Length();
   Report(Result, "type_middle", TypeAt(*Subject, Rows / 2));
@@ -151,6 +187,9 @@ const char* const Metrics[] = {"load_ms",
                                "type_start_median_us",
                                "type_start_p99_us",
                                "type_start_cpu_p99_us",
+                               "type_row_end_median_us",
+                               "type_row_end_p99_us",
+                               "type_row_end_cpu_p99_us",
                                "undo_ms",
                                "comment_open_ms",
                                "comment_close_ms",
@@ -184,6 +223,7 @@ void PrintTable(const QString& Size, const QStringList& Subjects,
     std::printf("%s/%-10s", qPrintable(Shown[0]), qPrintable(Subject));
   std::printf("\n");
   for (const char* Metric : Metrics) {
+    if (!Runs[Shown[0]].front().contains(QLatin1String(Metric))) continue;
     std::printf("%-24s", Metric);
     for (const QString& Subject : Shown) {
       const TSpread S = SpreadOf(Runs[Subject], Metric);
@@ -209,7 +249,9 @@ int main(int Argc, char** Argv) {
     const qsizetype I = Args.indexOf(Name);
     return I >= 0 && I + 1 < Args.size() ? Args[I + 1] : Default;
   };
-  if (Args.contains("--run")) return RunOne(Option("--run", {}), Option("--mib", "1").toInt());
+  const bool LongRow = Args.contains("--long-row");
+  if (Args.contains("--run"))
+    return RunOne(Option("--run", {}), Option("--mib", "1").toInt(), LongRow);
 
   const QStringList Sizes = Option("--mib", "1,10,50").split(u',');
   const QStringList Subjects = Option("--subjects", "yorel,scintilla,plain").split(u',');
@@ -220,7 +262,9 @@ int main(int Argc, char** Argv) {
     for (int Round = 0; Round < RunCount; ++Round)
       for (const QString& Subject : Subjects) {
         QProcess Run;
-        Run.start(Application.applicationFilePath(), {"--run", Subject, "--mib", Size});
+        QStringList RunArgs{"--run", Subject, "--mib", Size};
+        if (LongRow) RunArgs << "--long-row";
+        Run.start(Application.applicationFilePath(), RunArgs);
         Run.waitForFinished(-1);
         const QByteArray Output = Run.readAllStandardOutput().trimmed();
         if (Run.exitCode() != 0 || Output.isEmpty()) continue;

@@ -9,7 +9,7 @@
 TMemoComponent::TMemoComponent(TComponent* AOwner) : TCustomControl(AOwner) {
   FLineStarts = std::make_unique<TIntegerList>();
   FLineStarts->Add(1);
-  FRowWidths.Add(0);
+  FRowWidths.Append(TRowShape{});
   FLines = std::make_unique<TMemoComponentStrings>(this);
   FTrackedRanges = std::make_unique<TMCRanges>(this);
   FWholeText = std::make_unique<TWholeTextRange>();

@@ -2,6 +2,7 @@
  ** The one operation that changes the text. In one pass it records undo, edits the text
  ** and its line index, keeps the widest row, moves the tracked ranges and the viewport,
  ** lets descendants rescan, repaints and notifies, in this order. **/
+#include "editor/EditedRows.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
@@ -104,8 +105,8 @@ class TMemoReplacement {
 
   bool ReplacesWholeText() const { return Range.RStart() == 1 && Range.REnd() == E.TextLength(); }
 
-  // The widths of the touched rows leave the count of widths; the new rows join it after
-  // the change, and the widest row is read from the count.
+  // The shapes of the touched rows and the text they lose; the rows the edit leaves are
+  // worked out from them after the change, without measuring whole rows.
   void MeasureBefore() {
     F = E.CharIdxToCell(P).Row;
     L = E.CharIdxToCell(Range.REnd() + 1).Row;
@@ -113,9 +114,14 @@ class TMemoReplacement {
     OldLength = Range.RLength();
     d = n - OldLength;
     Widest = E.FLongestLineLength;
-    if (ReplacesWholeText()) return;
-    for (int Row = F; Row <= L; ++Row)
-      E.FRowWidths.Remove(E.LineScrLength(Row));
+    WholeText = ReplacesWholeText();
+    if (WholeText) return;
+    RowsEdit.OldFirst = E.FRowWidths.Row(F - 1);
+    RowsEdit.OldLast = E.FRowWidths.Row(L - 1);
+    RowsEdit.OldFirstLength = E.LineLength(F);
+    RowsEdit.OldLastLength = E.LineLength(L);
+    RowsEdit.Offset = P - E.CellToCharIdx(TextCell(F, 1));
+    Removed = Range.Text();
   }
 
   void RemoveJoinedRows() {
@@ -123,7 +129,6 @@ class TMemoReplacement {
       D = -(E.LineCount() - 1);
       E.FLineStarts->Clear();
       E.FLineStarts->Add(1);
-      E.FRowWidths.Clear();
       return;
     }
     for (int I = L - 1; I >= F; --I) {
@@ -141,8 +146,15 @@ class TMemoReplacement {
   }
 
   void MeasureAfter() {
-    for (int Row = F; Row <= F + K; ++Row)
-      E.FRowWidths.Add(E.LineScrLength(Row));
+    RowsEdit.TabSize = E.FTabSize;
+    RowsEdit.Removed = Removed;
+    RowsEdit.Inserted = N;
+    const int StartOfA = E.CellToCharIdx(TextCell(F, 1));
+    const int StartOfB = P + n;
+    RowsEdit.CharOfA = [this, StartOfA](int I) { return E.CharAt(StartOfA + I); };
+    RowsEdit.CharOfB = [this, StartOfB](int I) { return E.CharAt(StartOfB + I); };
+    if (WholeText) E.FRowWidths.Clear();
+    E.FRowWidths.Replace(F - 1, WholeText ? 0 : L - F + 1, ShapesAfterEdit(RowsEdit));
     E.FLongestLineLength = E.FRowWidths.Widest();
   }
 
@@ -203,6 +215,11 @@ class TMemoReplacement {
   int K = 0;          ///< line breaks in the new text
   int Widest = 0;     ///< the widest row before the change
   int TopRow = 0;     ///< the view's top row before the change
+
+  // What the widths of the rows the edit leaves are worked out from.
+  bool WholeText = false;  ///< the edit replaces the whole text
+  QString Removed;         ///< the replaced text, unless it is the whole text
+  TRowsEdit RowsEdit;
 };
 
 void TMemoComponent::ReplaceRangeText(TCustomRange* Range, const QString& NewText) {

@@ -5,12 +5,10 @@
 #include "editor/VisibleRange.h"
 
 namespace {
-// Screen width of the characters from First up to and including Last, by the tab rule.
-int ScreenWidth(const TMemoComponent& E, int First, int Last) {
-  int Width = 0;
-  for (int I = First; I <= Last; ++I)
-    Width = E.CharAt(I) == u'\t' ? (Width / E.TabSize() + 1) * E.TabSize() : Width + 1;
-  return Width;
+// Screen width of the characters of Row up to and including Last, by the tab rule; the
+// editor knows it without reading the row outside the stretch between its tabs.
+int ScreenWidthTo(const TMemoComponent& E, int Row, int Last) {
+  return E.CellToScrCol(TextCell(Row, Last - E.CellToCharIdx(TextCell(Row, 1)) + 2)) - 1;
 }
 }  // namespace
 
@@ -18,9 +16,7 @@ TPoint TCustomRange::StartPoint() const {
   TMemoComponent* E = Editor();
   if (!E) return TPoint{};
   const TTextCell C = StartRowCol();
-  const int W = E->TabSize() == 1
-                    ? C.Col - 1
-                    : ScreenWidth(*E, E->CellToCharIdx(TextCell(C.Row, 1)), RStart() - 1);
+  const int W = E->TabSize() == 1 ? C.Col - 1 : ScreenWidthTo(*E, C.Row, RStart() - 1);
   const TVisibleRange& View = *E->VisibleRange();
   return E->ScrCellToScrPoint(TextCell(C.Row - View.FTopRow + 1, W - View.FLeftCol + 2));
 }
@@ -34,8 +30,7 @@ TPoint TCustomRange::EndPoint() const {
       End >= 1 && End <= E->TextLength() && (E->CharAt(End) == u'\r' || E->CharAt(End) == u'\n');
   if (EndsWithBreak) C = TextCell(C.Row + 1, 0);
   int W = C.Col;
-  if (E->TabSize() != 1)
-    W = EndsWithBreak ? 0 : ScreenWidth(*E, E->CellToCharIdx(TextCell(C.Row, 1)), End);
+  if (E->TabSize() != 1) W = EndsWithBreak ? 0 : ScreenWidthTo(*E, C.Row, End);
   const TVisibleRange& View = *E->VisibleRange();
   return E->ScrCellToScrPoint(TextCell(C.Row - View.FTopRow + 1, W - View.FLeftCol + 2));
 }

@@ -121,13 +121,25 @@ class TRandomSession {
       ASSERT_FALSE(LoneCr || LoneLf) << "lone line break at " << I + 1;
     }
     const std::vector<int> Starts = M.LineStarts();
+    const std::vector<int> Widths = M.RowWidths();
     ASSERT_EQ(E.LineCount(), static_cast<int>(Starts.size()));
     for (int Row = 1; Row <= E.LineCount(); ++Row) {
       const int Next = Row < E.LineCount() ? Starts[Row] : M.Length() + 3;
       ASSERT_EQ(E.CellToCharIdx(TextCell(Row, 1)), Starts[Row - 1]) << "row " << Row;
       ASSERT_EQ(E.LineLength(Row), Next - Starts[Row - 1] - 2) << "row " << Row;
+      ASSERT_EQ(E.LineScrLength(Row), Widths[Row - 1])
+          << "row " << Row << " tab size " << M.TabSize;
     }
     ASSERT_EQ(E.LongestLineLength(), M.WidestRow()) << "tab size " << M.TabSize;
+    // The caret's screen column, and back to its cell.
+    const int Caret = E.Selection()->CursorPos();
+    const TTextCell CaretCell = E.CharIdxToCell(Caret);
+    ASSERT_EQ(E.CellToScrCol(CaretCell), M.ScreenColumn(Caret)) << "caret at " << Caret;
+    if (CaretCell.Col <= E.LineLength(CaretCell.Row) + 1) {
+      TTextCell Back = TextCell(CaretCell.Row, M.ScreenColumn(Caret));
+      E.CellFromScrCol(Back);
+      ASSERT_EQ(Back.Col, CaretCell.Col) << "caret at " << Caret;
+    }
     for (int I = 0; I < TrackedCount; ++I) {
       const TModelTrackedRange& R = M.Ranges[I];
       ASSERT_EQ(Tracked[I]->RStart(), R.Start) << "tracked range " << I;

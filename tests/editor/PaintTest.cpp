@@ -102,6 +102,25 @@ TEST(Paint, RowsScrolledPastTheirEndAndTabsCutAtTheMargin) {
   EXPECT_EQ(Texts[1].Rect.Left, 2);
 }
 
+TEST(Paint, ALongRowScrolledFarRightDrawsOnlyItsVisiblePart) {
+  TSpyMemo E(100, 60);  // 12 columns
+  E.SetTabSize(4);
+  E.WholeText()->SetText("\t" + QString(1'000'000, u'y') + "\r\nab");
+  E.VisibleRange()->SetLeftCol(600'000);
+  auto ExpectOnlyVisible = [&](const char* When) {
+    ASSERT_FALSE(E.Drawn.empty()) << When;
+    for (const auto& [Start, End] : E.Drawn)
+      EXPECT_LE(End - Start + 1, 20) << When << " drew " << Start << ".." << End;
+  };
+  E.Forget();
+  E.Paint();
+  ExpectOnlyVisible("painting");
+  E.SetSelStart(600'003);
+  E.Forget();
+  E.Selection()->SetText("X");
+  ExpectOnlyVisible("typing");
+}
+
 TEST(Paint, AnEditInsideARowRedrawsThatRowOnly) {
   TSpyMemo E;
   E.WholeText()->SetText("one\r\ntwo\r\nthree");

@@ -44,19 +44,36 @@ class TTextModel {
     return Starts;
   }
 
-  /** Screen columns of the widest row: a tab runs to the next multiple of TabSize. */
-  int WidestRow() const {
-    int Widest = 0, Column = 0;
+  /** Screen columns of every row: a tab runs to the next multiple of TabSize. */
+  std::vector<int> RowWidths() const {
+    std::vector<int> Widths;
+    int Column = 0;
     for (int Pos = 1; Pos <= Length() + 1; ++Pos) {
       if (Pos > Length() || (At(Pos) == u'\r' && At(Pos + 1) == u'\n')) {
-        Widest = std::max(Widest, Column);
+        Widths.push_back(Column);
         Column = 0;
         ++Pos;
       } else {
         Column = At(Pos) == u'\t' ? (Column / TabSize + 1) * TabSize : Column + 1;
       }
     }
-    return Widest;
+    return Widths;
+  }
+
+  /** The screen column of position Pos, walked from the start of its row. */
+  int ScreenColumn(int Pos) const {
+    int Start = Pos;
+    while (Start > 1 && !(At(Start - 2) == u'\r' && At(Start - 1) == u'\n'))
+      --Start;
+    int Column = 0;
+    for (int I = Start; I < Pos; ++I)
+      Column = At(I) == u'\t' ? (Column / TabSize + 1) * TabSize : Column + 1;
+    return Column + 1;
+  }
+
+  int WidestRow() const {
+    const std::vector<int> Widths = RowWidths();
+    return *std::max_element(Widths.begin(), Widths.end());
   }
 
   void SetTabSize(int Value) { TabSize = std::max(Value, 1); }
