@@ -25,11 +25,6 @@
 namespace {
 using TClock = std::chrono::steady_clock;
 
-double Percentile(std::vector<double> Values, double P) {
-  std::sort(Values.begin(), Values.end());
-  return Values[static_cast<size_t>(P * (Values.size() - 1))];
-}
-
 double Millis(TClock::time_point Start) {
   return std::chrono::duration<double, std::milli>(TClock::now() - Start).count();
 }
