@@ -45,8 +45,10 @@ struct TSlab {
 };
 
 TSlab NewSlab(std::size_t Size) {
-  // aligned_alloc wants the size to be a multiple of the alignment, which both sizes are.
-  auto* Bytes = static_cast<std::byte*>(std::aligned_alloc(Size, Size));
+  // Only a huge page needs its slab aligned to its size; aligned_alloc wants the size to be
+  // a multiple of the alignment, which both are.
+  const std::size_t Alignment = Size == LargeSlabBytes ? Size : alignof(std::max_align_t);
+  auto* Bytes = static_cast<std::byte*>(std::aligned_alloc(Alignment, Size));
   if (!Bytes) throw std::bad_alloc();
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
   if (Size == LargeSlabBytes) madvise(Bytes, Size, MADV_HUGEPAGE);
