@@ -171,6 +171,15 @@ void ChangeIndentOfSomeRows(TRandomEdits& Edits, TSourceEdit& E) {
   if (Edits.Below(3) == 0) E.Undo();
   if (Edits.Below(4) == 0) E.Redo();
 }
+
+/** Editor holding Text with its chain built from nothing: the text arrives while an update
+    is open, and the update's end rebuilds the chain. */
+const TSourceEdit& Rebuild(TSourceEdit& Editor, const QString& Text) {
+  Editor.SyntaxColoring()->BeginUpdate();
+  Editor.SetText(Text);
+  Editor.SyntaxColoring()->EndUpdate();
+  return Editor;
+}
 }  // namespace
 
 TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
@@ -197,11 +206,7 @@ TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
         Edits.Edit(E);
       if (Edits.UpdateOpen()) continue;
       ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
-      // The text arrives while an update is open; its end rebuilds the chain from nothing.
-      Rebuilt.SyntaxColoring()->BeginUpdate();
-      Rebuilt.SetText(E.Text());
-      Rebuilt.SyntaxColoring()->EndUpdate();
-      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuilt)) << "step " << Step;
+      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuild(Rebuilt, E.Text()))) << "step " << Step;
     }
   }
 }
@@ -234,10 +239,7 @@ TEST(IncrementalChain, KeepsItsBlocksRightOverALongTextEditedAllOver) {
       }
       ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString()) << "step " << Step;
       if (Step % 20) continue;
-      Rebuilt.SyntaxColoring()->BeginUpdate();
-      Rebuilt.SetText(E.Text());
-      Rebuilt.SyntaxColoring()->EndUpdate();
-      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuilt)) << "step " << Step;
+      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuild(Rebuilt, E.Text()))) << "step " << Step;
     }
   }
 }
