@@ -26,8 +26,6 @@ std::vector<TDeclaration> TChainDeclarations::Of(int Row, const QString& Text) {
   std::vector<TDeclaration> Result;
   if (Text.isEmpty() || !FEditor.FirstSyntaxRange()) return Result;
   const int RowStart = FEditor.CellToCharIdx(TextCell(Row, 1));
-  // Without a hint from the painting, the walk starts from the nearer end of the chain.
-  if (!FTip) FTip = RowStart < FEditor.TextLength() / 2 ? FEditor.FirstSyntaxRange() : FEditor.LastSyntaxRange();
   const int RowEnd = RowStart + static_cast<int>(Text.size()) - 1;
   FTokens.clear();
   FDeclaring.clear();

@@ -5,22 +5,27 @@
 
 #include "editor/SelectionRange.h"
 
+#include <limits>
+
 TSourceEdit::TSourceEdit(TComponent* AOwner)
     : TMemoComponent(AOwner),
       FSyntaxColoring(std::make_unique<TSyntaxColoring>(this)),
       FSyntaxChain(std::make_unique<TSyntaxChain>(*this)) {}
 
 TSourceEdit::~TSourceEdit() {
-  // Nothing torn down from here on may start a rebuild.
+  // Nothing torn down from here on may start a rebuild or tell anyone of it.
   FSyntaxColoring->FUpdateDebth = 100;
+  OnScanProgress = nullptr;
   // The ranges unlink themselves through this editor, which is gone before the inherited
   // destruction frees the tracked ranges.
-  ClearSyntaxRanges();
+  FSyntaxChain->Clear();
   FSyntaxColoring.reset();
 }
 
 void TSourceEdit::ClearSyntaxRanges() {
+  const bool Pending = FSyntaxChain->ScanPending();
   FSyntaxChain->Clear();
+  if (Pending) ScanStateChanged();
 }
 
 bool TSourceEdit::RemoveOverlappedRanges(TSyntaxRange* NewRange, TSyntaxRange*& Cursor) {
@@ -32,20 +37,34 @@ void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int D
   FSyntaxChain->FollowReplacement(Replaced, A, B, Delta);
 }
 
+TSyntaxRange* TSourceEdit::LastSyntaxRange() const {
+  FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
+  return FSyntaxChain->Last();
+}
+
 TSyntaxRange* TSourceEdit::SyntaxRangeAtPos(int RangePos) const {
+  FSyntaxChain->ScanTo(RangePos);
   return FSyntaxChain->RangeAtPos(RangePos, nullptr);
 }
 
 TSyntaxRange* TSourceEdit::SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* Tip) const {
+  FSyntaxChain->ScanTo(RangePos);
   return FSyntaxChain->RangeAtPos(RangePos, Tip);
 }
 
 TSyntaxRange* TSourceEdit::FirstBrokenSyntaxRange() const {
+  FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
   return FSyntaxChain->FirstBroken();
 }
 
 TSyntaxRange* TSourceEdit::FirstOverlappingSyntaxRange() const {
+  FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
   return FSyntaxChain->FirstOverlapping();
+}
+
+int TSourceEdit::ScannedLength() const {
+  const TSyntaxRange* Last = FSyntaxChain->Last();
+  return Last ? Last->REnd() : 0;
 }
 
 void TSourceEdit::GetDebuggableRanges(TDebuggableRanges& Ranges) const {
@@ -83,7 +102,8 @@ void TSourceEdit::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& 
   };
   const TSelectionRange& Sel = *Selection();
   const bool Selected = !Sel.Hidden() && Sel.RLength() > 0;
-  SyntaxStartRange = SyntaxRangeAtPosWithTip(Range->RStart(), SyntaxStartRange);
+  // Painting shows what is scanned so far; the rest is drawn plain until its slice comes.
+  SyntaxStartRange = FSyntaxChain->RangeAtPos(Range->RStart(), SyntaxStartRange);
   int Last = Range->RStart() - 1;
   while (SyntaxStartRange && SyntaxStartRange->RStart() <= Range->REnd()) {
     TSyntaxRange* S = SyntaxStartRange;
@@ -99,6 +119,13 @@ void TSourceEdit::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& 
     const int B = std::min(S->REnd(), Range->REnd());
     if (A <= B) AppendPart(S, A, B);
     Last = B;
-    SyntaxStartRange = S->NextRange();
+    SyntaxStartRange = S->ScannedNext();
+  }
+  if (FSyntaxChain->ScanPending() && Last < Range->REnd()) {
+    TMCRange Unscanned;
+    Unscanned.SetEditor(this);
+    Unscanned.SetRStart(std::max(Last + 1, ScannedLength() + 1));
+    Unscanned.SetREnd(Range->REnd());
+    TMemoComponent::GetFormattedRanges(&Unscanned, Items);
   }
 }

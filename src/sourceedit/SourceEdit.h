@@ -3,6 +3,7 @@
  ** whole text, rescanned around every edit, drawn through, and automatic indentation. **/
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -40,11 +41,24 @@ class TSourceEdit : public TMemoComponent {
   /** The chain of syntax ranges, which owns their linking and their lazy shift. */
   TSyntaxChain* SyntaxChain() const { return FSyntaxChain.get(); }
   TSyntaxRange* FirstSyntaxRange() const { return FSyntaxChain->First(); }
-  TSyntaxRange* LastSyntaxRange() const { return FSyntaxChain->Last(); }
+  /** The last range, once the whole text is scanned. */
+  TSyntaxRange* LastSyntaxRange() const;
 
   // The scanner.
   virtual void RebuildSyntaxRanges();
   virtual void ScanSyntaxRanges(TCustomRange* Range);
+  /** Scans the next slice of the text that a big load or edit left to be scanned later,
+      and draws what of it is in view; false when no scan can go on now. */
+  bool ContinueSyntaxScan();
+  /** How much of the text the syntax ranges cover so far, in characters. */
+  int ScannedLength() const;
+  /** About how many characters a scan covers past its edit, or one slice covers, before
+      it stops and leaves the rest for later. */
+  int ScanSliceLength() const { return FScanSliceLength; }
+  void SetScanSliceLength(int Value) { FScanSliceLength = std::max(Value, 1); }
+  /** Runs whenever a scan leaves text to scan later, after each slice, and once more when
+      the text is all scanned or the ranges are cleared. */
+  TNotifyEvent OnScanProgress;
   void DoTextReplaced(int Start, int OldLength, int NewLength) override;
   void DoReplaceFinished() override;
 
@@ -73,14 +87,25 @@ class TSourceEdit : public TMemoComponent {
 
  protected:
   void HandleFontChanged() override;
+  void WndProc(TMessage& Message) override;
+  void WindowCreated() override;
   void MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int Delta) override;
   /** The levels of the rescanned ranges, and the change they bring to every later level. */
   virtual void UpdateParenthesisLevelsAfterEdit();
 
  private:
   QString IndentationAtSelection() const;
+  /** Notes whether text is left to scan, and tells it while some is or was. */
+  void UpdateScanPending();
+  void ScanStateChanged();
+  /** Keeps the scan going in slices from the event loop while one is pending. */
+  void ScheduleScan();
+  /** Where a scan that begins at Start may stop. */
+  int SliceEnd(int Start) const;
 
   bool FAutoIndent = true;
+  // About 7 ms of scanning in a release build.
+  int FScanSliceLength = 64 * 1024;
   std::unique_ptr<TSyntaxColoring> FSyntaxColoring;
   std::unique_ptr<TSyntaxChain> FSyntaxChain;
   bool FAutoIndentIncrease = false;

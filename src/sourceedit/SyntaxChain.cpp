@@ -46,7 +46,13 @@ void TSyntaxChain::Unlink(TSyntaxRange* Range) {
   Range->FPrevRange = Range->FNextRange = nullptr;
 }
 
+void TSyntaxChain::ScanTo(int Pos) {
+  while (FScanPending && FLast->REnd() < Pos && FEditor.ContinueSyntaxScan()) {
+  }
+}
+
 void TSyntaxChain::Clear() {
+  FScanPending = false;
   FClearing = true;
   // Each range unlinks itself as it goes.
   while (FLast)
@@ -63,7 +69,7 @@ bool TSyntaxChain::RemoveOverlapped(TSyntaxRange* NewRange, TSyntaxRange*& Curso
     Cursor = Cursor->PrevRange();
   if (!Cursor) Cursor = FFirst;
   while (Cursor && (Cursor->RStart() < NewRange->RStart() || Cursor == NewRange))
-    Cursor = Cursor->NextRange();
+    Cursor = Cursor->ScannedNext();
   if (!Cursor && NewRange != FLast) Cursor = FLast;
 
   bool Result = false;
@@ -71,7 +77,7 @@ bool TSyntaxChain::RemoveOverlapped(TSyntaxRange* NewRange, TSyntaxRange*& Curso
          !(Cursor->RStart() > NewRange->REnd() && Cursor->REnd() > NewRange->REnd())) {
     Result = Cursor->EqualEndingsWith(NewRange);
     TSyntaxRange* Covered = Cursor;
-    Cursor = Cursor->NextRange();
+    Cursor = Cursor->ScannedNext();
     delete Covered;
   }
   return Result;
@@ -96,7 +102,7 @@ void TSyntaxChain::FollowReplacement(TCustomRange& Replaced, int A, int B, int D
   if (After) {
     TChainBlock* Block = After->Block();
     MoveShiftStep(Block->Index + 1);
-    for (TSyntaxRange* R = After; R && R->Block() == Block; R = R->NextRange())
+    for (TSyntaxRange* R = After; R && R->Block() == Block; R = R->ScannedNext())
       R->MoveStoredPositions(Delta);
     if (FShiftStep < FBlocks.size()) FPendingShift += Delta;
   }
@@ -107,7 +113,7 @@ void TSyntaxChain::FollowReplacement(TCustomRange& Replaced, int A, int B, int D
 void TSyntaxChain::ShiftLevelsFrom(TSyntaxRange* From, int Delta) {
   TChainBlock* Block = From->Block();
   MoveShiftStep(Block->Index + 1);
-  for (TSyntaxRange* R = From; R && R->Block() == Block; R = R->NextRange())
+  for (TSyntaxRange* R = From; R && R->Block() == Block; R = R->ScannedNext())
     R->FParenthesisLevel += Delta;
   if (FShiftStep < FBlocks.size()) FPendingLevelShift += Delta;
 }
@@ -270,7 +276,7 @@ TSyntaxRange* TSyntaxChain::RangeAtPos(int Pos, TSyntaxRange* Tip) const {
     Range = Range->PrevRange();
   if (!Range) Range = FFirst;
   while (Range && Range->REnd() < Pos)
-    Range = Range->NextRange();
+    Range = Range->ScannedNext();
   return Range;
 }
 
@@ -278,14 +284,14 @@ TSyntaxRange* TSyntaxChain::FirstBroken() const {
   if (!FFirst) return nullptr;
   if (FFirst->RStart() != 1) return FFirst;
   if (FLast->REnd() != FEditor.TextLength()) return FLast;
-  for (TSyntaxRange* Range = FFirst; Range->NextRange(); Range = Range->NextRange())
-    if (Range->NextRange()->RStart() != Range->REnd() + 1) return Range;
+  for (TSyntaxRange* Range = FFirst; Range->ScannedNext(); Range = Range->ScannedNext())
+    if (Range->ScannedNext()->RStart() != Range->REnd() + 1) return Range;
   return nullptr;
 }
 
 TSyntaxRange* TSyntaxChain::FirstOverlapping() const {
-  for (TSyntaxRange* Range = FFirst; Range; Range = Range->NextRange())
-    if (Range->NextRange() && Range->NextRange()->RStart() <= Range->REnd()) return Range;
+  for (TSyntaxRange* Range = FFirst; Range; Range = Range->ScannedNext())
+    if (Range->ScannedNext() && Range->ScannedNext()->RStart() <= Range->REnd()) return Range;
   return nullptr;
 }
 
@@ -304,8 +310,8 @@ QString TSyntaxChain::CheckInvariants() const {
   if (FFirst->PrevRange()) return At(QStringLiteral("a range before the first"), FFirst);
   if (FFirst->RStart() != 1) return At(QStringLiteral("the first range starts late"), FFirst);
   int Level = 0;
-  for (const TSyntaxRange* R = FFirst; R; R = R->NextRange()) {
-    const TSyntaxRange* Next = R->NextRange();
+  for (const TSyntaxRange* R = FFirst; R; R = R->ScannedNext()) {
+    const TSyntaxRange* Next = R->ScannedNext();
     if (Next ? Next->PrevRange() != R : R != FLast)
       return At(QStringLiteral("the links disagree"), R);
     if (R->RLength() <= 0) return At(QStringLiteral("an empty range"), R);
@@ -318,8 +324,14 @@ QString TSyntaxChain::CheckInvariants() const {
       return At(QStringLiteral("level %1 instead of %2").arg(R->ParenthesisLevel()).arg(Level), R);
     if (Parenthesis && !Opening) --Level;
   }
-  if (FLast->REnd() != FEditor.TextLength())
+  if (FScanPending) {
+    if (FLast->REnd() >= FEditor.TextLength())
+      return At(QStringLiteral("a scan pending after the text's end"), FLast);
+    if (!dynamic_cast<const TSymbolRange*>(FLast) && !dynamic_cast<const TParenthesisRange*>(FLast))
+      return At(QStringLiteral("a pending scan would go on inside"), FLast);
+  } else if (FLast->REnd() != FEditor.TextLength()) {
     return At(QStringLiteral("the last range ends off the text's end"), FLast);
+  }
   return QString();
 }
 
@@ -339,7 +351,7 @@ QString TSyntaxChain::CheckBlocks() const {
       return Which + (Owing ? QStringLiteral("past the step, not owing the shifts")
                             : QStringLiteral("before the step, owing the shifts"));
     if (Block.First != R) return Which + QStringLiteral("starts off its first range");
-    for (int N = 0; N < Block.Count; ++N, R = R->NextRange()) {
+    for (int N = 0; N < Block.Count; ++N, R = R->ScannedNext()) {
       if (!R || R->Block() != &Block) return Which + QStringLiteral("holds a range of another");
       if (N == Block.Count - 1 && R != Block.Last)
         return Which + QStringLiteral("ends off its last range");

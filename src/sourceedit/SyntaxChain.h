@@ -21,7 +21,17 @@ class TSyntaxChain {
   TSyntaxChain& operator=(const TSyntaxChain&) = delete;
 
   TSyntaxRange* First() const { return FFirst; }
+  /** The last range scanned so far. */
   TSyntaxRange* Last() const { return FLast; }
+
+  /** Whether text after the last range is still to be scanned. A scan that would go on far
+      past its edit stops after a symbol or a parenthesis, where a new scan starts afresh,
+      and leaves the rest to later slices: a big text shows its first screen at once. */
+  bool ScanPending() const { return FScanPending; }
+  void SetScanPending(bool Value) { FScanPending = Value; }
+  /** Scans on, slice by slice, until the ranges reach Pos or the text's end. Every read of
+      the chain by its callers comes through here first, so they see the whole chain. */
+  void ScanTo(int Pos);
 
   /** A new tracked range of RangeClass linked before Range, or after the last one when Range
       is nullptr; the caller sets its extent. */
@@ -45,11 +55,11 @@ class TSyntaxChain {
   /** The first range not followed right by the next one, or a chain end off the text's. */
   TSyntaxRange* FirstBroken() const;
   TSyntaxRange* FirstOverlapping() const;
-  /** What is wrong with the chain, empty when nothing is: the ranges tile the text, the
-      links agree, the blocks hold the ranges in order, every block from the step on and
-      none before owes the pending shifts, and every level is the count of the parentheses
-      before the range. Meaningful only while the
-      colouring follows the edits (no update open). */
+  /** What is wrong with the chain, empty when nothing is: the ranges tile the text (up to
+      a place where a scan may stop while one is pending), the links agree, the blocks hold
+      the ranges in order, every block from the step on and none before owes the pending
+      shifts, and every level is the count of the parentheses before the range. Meaningful
+      only while the colouring follows the edits (no update open). */
   QString CheckInvariants() const;
 
   /** Text equal to Text, sharing its characters with every equal text asked for before:
@@ -89,6 +99,7 @@ class TSyntaxChain {
   QString CheckBlocks() const;
 
   bool FClearing = false;  ///< every range goes: no block is worth merging
+  bool FScanPending = false;
 
   TSourceEdit& FEditor;
   TSyntaxRange* FFirst = nullptr;

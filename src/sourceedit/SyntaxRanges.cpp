@@ -29,6 +29,12 @@ TSourceEdit* TSyntaxRange::SourceEdit() const {
   return FInSourceEdit ? static_cast<TSourceEdit*>(Editor()) : nullptr;
 }
 
+TSyntaxRange* TSyntaxRange::NextAfterScanning() const {
+  if (TSourceEdit* E = SourceEdit(); E && E->SyntaxChain()->Last() == this)
+    E->SyntaxChain()->ScanTo(REnd() + 1);
+  return FNextRange;
+}
+
 TColor TSyntaxRange::Color() const {
   return Editor() ? Editor()->Color() : clWindow;
 }

@@ -55,7 +55,12 @@ class TSyntaxRange : public TCustomFormattedRange {
   }
 
   TSyntaxRange* PrevRange() const { return FPrevRange; }
-  TSyntaxRange* NextRange() const { return FNextRange; }
+  /** The range after this one. At the end of a chain whose text is not all scanned yet
+      (a big text is scanned in slices), the scan first goes on until there is one. */
+  TSyntaxRange* NextRange() const { return FNextRange ? FNextRange : NextAfterScanning(); }
+  /** The range after this one as far as the text is scanned, scanning nothing: for the
+      scanner itself, the chain's own walks and the painting. */
+  TSyntaxRange* ScannedNext() const { return FNextRange; }
   int ParenthesisLevel() const { return FParenthesisLevel + OwedLevel(); }
   void SetParenthesisLevel(int Value) { FParenthesisLevel = Value - OwedLevel(); }
   /** The editor when it is a syntax-colouring one. */
@@ -71,6 +76,7 @@ class TSyntaxRange : public TCustomFormattedRange {
   /** Levels count the parentheses before a range, so an edit moves every later level by
       the same amount, which the blocks owe like the positions. */
   int OwedLevel() const { return Block() ? Block()->OwedLevel() : 0; }
+  TSyntaxRange* NextAfterScanning() const;
 
   // Small members first: they fill the space the base classes leave at their ends.
   bool FInSourceEdit;  ///< the editor is a syntax-colouring one

@@ -7,6 +7,7 @@
 #include "platform/core/ScopeExit.h"
 #include "sourceedit/SourceEdit.h"
 
+#include <climits>
 #include <utility>
 
 namespace {
@@ -70,11 +71,15 @@ constexpr int StyleLookahead = 20;
 // How far back a later start looks for a word boundary.
 constexpr int WordBoundarySearch = 64;
 
+constexpr int ScanTimerId = 2;
+
 class TSyntaxScan {
  public:
-  TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TSyntaxRange* Tip)
-      : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()) {
-    Cursor = E.SyntaxRangeAtPosWithTip(R.RStart() - 1, Tip);
+  /** Rescans around R, an edit, from the range before it until the new ranges meet the
+      old ones again, or until it can stop at or after StopFrom past the old chain's end. */
+  TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TSyntaxRange* Tip, int StopFrom)
+      : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()), StopFrom(StopFrom) {
+    Cursor = E.SyntaxChain()->RangeAtPos(R.RStart() - 1, Tip);
     Ahead = Cursor;
     EditStart = R.RStart();
     if (const int Later = LaterStart(R.RStart())) {
@@ -91,11 +96,21 @@ class TSyntaxScan {
     SegStart = WordsFrom = I;
   }
 
-  /** Scans until the new ranges meet the old chain again, or to the end of the text. */
+  /** Goes on after the chain's last range, which ends where a scan may stop, appending
+      new ranges from R's start; it stops again at or after StopFrom. */
+  struct TAppending {};
+  TSyntaxScan(TSourceEdit& Editor, TCustomRange& R, TAppending, int StopFrom)
+      : E(Editor), R(R), Text(Editor), Length(Editor.TextLength()), StopFrom(StopFrom) {
+    I = SegStart = WordsFrom = EditStart = R.RStart();
+  }
+
+  /** Scans until the new ranges meet the old chain again, or until it may stop past
+      StopFrom, or to the end of the text. */
   void Run() {
     const TCustomStyles& Styles = *E.SyntaxColoring()->CustomStyles();
     while (I <= Length) {
       if (I > R.REnd() + 2 && Resync && !Hold) break;
+      if (StopsHere()) break;
       if (RejoinsOldNormalText()) break;
       Resync = false;
       Hold = false;
@@ -137,7 +152,9 @@ class TSyntaxScan {
         SwitchSegment(TSegmentKind::skNormal);
       Advance(1);
     }
-    R.SetREnd(I - 1);
+    // A scan that stops before the end of R leaves the rest to later slices; R still tells
+    // what the edit changed, to be drawn.
+    R.SetREnd(std::max(I - 1, R.REnd()));
     // Stopped early, the pending characters are still covered by the old ranges after them.
     if (I > Length) FlushSegment();
   }
@@ -145,6 +162,20 @@ class TSyntaxScan {
   TSyntaxRange* Position() const { return Cursor; }
 
  private:
+  // With no old range left ahead and past StopFrom, the scan may stop right after a symbol
+  // or a parenthesis when the next character cannot join it: a scan started afresh there
+  // makes the same ranges as this one would. Symbols are common, so such places are near.
+  bool StopsHere() {
+    if (I < StopFrom || Cursor || Hold || SegLength == 0) return false;
+    const QChar C = Text.At(I);
+    const bool Joins = Kind == TSegmentKind::skSymbol && IsSymbolChar(C) && !IsParenthesisChar(C);
+    if ((Kind != TSegmentKind::skSymbol && Kind != TSegmentKind::skParenthesis) || Joins)
+      return false;
+    FlushSegment();
+    SegLength = 0;
+    return true;
+  }
+
   // Inside a long range of normal text the scan starts at a word boundary shortly before
   // the edit instead of at the range's start: the old scan was there in normal text with no
   // word pending, and no custom style begun before it reaches the edit. 0 when there is none.
@@ -162,7 +193,7 @@ class TSyntaxScan {
   bool RejoinsOldNormalText() {
     if (Kind != TSegmentKind::skNormal || Hold || I <= R.REnd() + 2) return false;
     // The old ranges keep their places while the scan runs, even once freed.
-    for (; Ahead && Ahead->RStart() <= I; Ahead = Ahead->NextRange()) {
+    for (; Ahead && Ahead->RStart() <= I; Ahead = Ahead->ScannedNext()) {
       const bool Normal = dynamic_cast<const TNormalTextRange*>(Ahead);
       OldNormalStart = Normal ? Ahead->RStart() : 0;
       OldNormalEnd = Normal ? Ahead->REnd() : 0;
@@ -347,6 +378,7 @@ class TSyntaxScan {
   int EditStart = 1;  ///< R's start before the scan moved it back
   TTextWindow Text;
   const int Length;
+  const int StopFrom;
   int I = 1;
   int SegStart = 1;
   int SegLength = 0;
@@ -371,13 +403,79 @@ void TSourceEdit::ScanSyntaxRanges(TCustomRange* Range) {
     ClearSyntaxRanges();
     return;
   }
-  ++FSyntaxColoring->FUpdateDebth;
-  // A scan stopped by an error must not leave every later scan switched off.
-  const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
-  TSyntaxScan Scan(*this, *Range, SyntaxStartRange);
-  Scan.Run();
-  LastPRange = SyntaxRangeAtPosWithTip(Range->RStart(),
-                                       Scan.Position() ? Scan.Position() : LastSyntaxRange());
+  if (FSyntaxChain->ScanPending()) {
+    // An edit in the text still to be scanned changes nothing scanned, unless it lies where
+    // the last range's scan looked ahead; then the scan goes on from that range.
+    const int Frontier = ScannedLength() + 1;
+    if (Range->RStart() > Frontier + StyleLookahead) return;
+    if (Range->RStart() > Frontier) Range->SetRStart(Frontier);
+  }
+  {
+    ++FSyntaxColoring->FUpdateDebth;
+    // A scan stopped by an error must not leave every later scan switched off.
+    const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
+    TSyntaxScan Scan(*this, *Range, SyntaxStartRange, SliceEnd(Range->RStart()));
+    Scan.Run();
+    LastPRange = FSyntaxChain->RangeAtPos(
+        Range->RStart(), Scan.Position() ? Scan.Position() : FSyntaxChain->Last());
+  }
+  UpdateScanPending();
+}
+
+bool TSourceEdit::ContinueSyntaxScan() {
+  if (!FSyntaxChain->ScanPending() || FSyntaxColoring->FUpdateDebth != 0) return false;
+  TSyntaxRange* Before = FSyntaxChain->Last();
+  TMCRange Slice;
+  Slice.SetEditor(this);
+  Slice.SetRStart(Before->REnd() + 1);
+  Slice.SetRLength(0);
+  {
+    ++FSyntaxColoring->FUpdateDebth;
+    const TScopeExit Scanned([this] { --FSyntaxColoring->FUpdateDebth; });
+    TSyntaxScan Scan(*this, Slice, TSyntaxScan::TAppending{}, SliceEnd(Slice.RStart()));
+    Scan.Run();
+  }
+  for (TSyntaxRange* R = Before->ScannedNext(); R; R = R->ScannedNext())
+    R->CalcParenthesisLevel();
+  Slice.DrawRange();
+  UpdateScanPending();
+  return true;
+}
+
+void TSourceEdit::UpdateScanPending() {
+  const bool Was = FSyntaxChain->ScanPending();
+  FSyntaxChain->SetScanPending(FSyntaxChain->Last() && ScannedLength() < TextLength());
+  if (Was || FSyntaxChain->ScanPending()) ScanStateChanged();
+}
+
+void TSourceEdit::ScanStateChanged() {
+  ScheduleScan();
+  if (OnScanProgress) OnScanProgress(this);
+}
+
+int TSourceEdit::SliceEnd(int Start) const {
+  return static_cast<int>(std::min<qint64>(qint64{Start} + FScanSliceLength, INT_MAX));
+}
+
+void TSourceEdit::ScheduleScan() {
+  if (!HandleAllocated()) return;
+  if (FSyntaxChain->ScanPending())
+    Host()->SetTimer(ScanTimerId, 0);
+  else
+    Host()->KillTimer(ScanTimerId);
+}
+
+void TSourceEdit::WindowCreated() {
+  TMemoComponent::WindowCreated();
+  ScheduleScan();
+}
+
+void TSourceEdit::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_TIMER && Message.WParam == ScanTimerId) {
+    ContinueSyntaxScan();
+    return;
+  }
+  TMemoComponent::WndProc(Message);
 }
 
 void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {
@@ -401,7 +499,7 @@ void TSourceEdit::DoReplaceFinished() {
 
 void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
   const int ScannedEnd = LastCRange->REnd();
-  for (; LastPRange && LastPRange->REnd() <= ScannedEnd; LastPRange = LastPRange->NextRange())
+  for (; LastPRange && LastPRange->REnd() <= ScannedEnd; LastPRange = LastPRange->ScannedNext())
     LastPRange->CalcParenthesisLevel();
   TSyntaxRange* First = std::exchange(LastPRange, nullptr);
   if (!First) return;
@@ -420,8 +518,8 @@ void TSourceEdit::UpdateParenthesisLevelsAfterEdit() {
   TSyntaxRange* R =
       First->REnd() >= ViewStart
           ? First
-          : SyntaxRangeAtPosWithTip(ViewStart, SyntaxStartRange ? SyntaxStartRange : First);
-  for (; R && R->RStart() <= ViewEnd; R = R->NextRange())
+          : FSyntaxChain->RangeAtPos(ViewStart, SyntaxStartRange ? SyntaxStartRange : First);
+  for (; R && R->RStart() <= ViewEnd; R = R->ScannedNext())
     if (dynamic_cast<TParenthesisRange*>(R)) R->DrawRange();
 }
 
@@ -434,7 +532,7 @@ void TSourceEdit::RebuildSyntaxRanges() {
   Selection()->HideCaret();
   ClearSyntaxRanges();
   ScanSyntaxRanges(WholeText());
-  for (; LastPRange; LastPRange = LastPRange->NextRange())
+  for (; LastPRange; LastPRange = LastPRange->ScannedNext())
     LastPRange->CalcParenthesisLevel();
   VisibleRange()->DrawRange();
   Selection()->UpdateCaretPos();

@@ -243,3 +243,48 @@ TEST(IncrementalChain, KeepsItsBlocksRightOverALongTextEditedAllOver) {
     }
   }
 }
+
+TEST(IncrementalChain, ScannedInSlicesGivesWhatOneWholeScanGives) {
+  for (unsigned Seed : {41u, 42u, 43u, 44u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << Seed);
+    TRandomEdits Edits(Seed);
+    TSourceEdit E;
+    TSourceEdit Whole;
+    TSourceEdit Rebuilt;
+    for (TSourceEdit* Editor : {&E, &Whole, &Rebuilt})
+      LoadStoredSettings(*Editor, YorelEditorSettings);
+    // Slices of a few tokens: the scan stops and goes on hundreds of times per text.
+    E.SetScanSliceLength(1 + Edits.Below(60));
+    for (int Round = 1; Round <= 30; ++Round) {
+      const QString Text = Edits.Source(200);
+      E.SetText(Text);
+      Whole.SetText(Text);
+      if (Round % 3 == 0) {
+        // Every read goes on scanning as far as it reads: exactly the whole scan's chain.
+        ASSERT_EQ(Extents(E), Extents(Whole)) << "round " << Round;
+        continue;
+      }
+      for (int Step = 1; Step <= 40; ++Step) {
+        const int Kind = Edits.Below(5);
+        if (Kind == 0) {
+          for (int N = Edits.Below(4); N > 0; --N)
+            E.ContinueSyntaxScan();
+        } else if (Kind == 1) {
+          // Where the scan stands, just before it or where it looked ahead.
+          const int At = E.ScannedLength() - 10 + Edits.Below(40);
+          E.SetSelStart(std::clamp(At, 0, E.TextLength()));
+          E.SetSelLength(Edits.Below(3));
+          E.Selection()->SetText(Edits.Fragment());
+        } else {
+          Edits.Edit(E);
+        }
+        if (Edits.UpdateOpen()) continue;
+        ASSERT_EQ(E.SyntaxChain()->CheckInvariants(), QString())
+            << "round " << Round << " step " << Step;
+      }
+      while (Edits.UpdateOpen())
+        Edits.Edit(E);
+      ASSERT_EQ(JoinedExtents(E), JoinedExtents(Rebuild(Rebuilt, E.Text()))) << "round " << Round;
+    }
+  }
+}

@@ -195,3 +195,38 @@ TEST(Drawing, PaintsEveryKindInItsColours) {
   EXPECT_EQ(Bold, (std::vector<bool>{true, false, false, false, false, false, false, false, false,
                                      false, false, false, false, false, false, false}));
 }
+
+TEST(Drawing, TextNotScannedYetIsDrawnPlainWithItsSelectionAndScansNothing) {
+  QString Text;
+  for (int Row = 0; Row < 40; ++Row)
+    Text += QStringLiteral("mov eax, 1\r\n");
+  TYorelEdit E;
+  E.SetScanSliceLength(30);
+  E.SetText(Text);
+  const int Scanned = E.ScannedLength();
+  ASSERT_LT(Scanned, 60);
+  // A stretch across the end of the scanned part, half selected.
+  const int Start = Scanned - 5, End = Scanned + 40;
+  Select(E, Scanned + 3, 10);
+  const auto P = Pieces(E, Start, End);
+  EXPECT_EQ(E.ScannedLength(), Scanned);
+  std::vector<TPiece> Tail;
+  for (const TPiece& Piece : P)
+    if (Piece.Start > Scanned) Tail.push_back(Piece);
+  const auto Plain = Pieces(E, Scanned + 1, End, true);
+  ASSERT_EQ(Tail.size(), Plain.size());
+  for (std::size_t I = 0; I < Tail.size(); ++I) {
+    EXPECT_EQ(Tail[I].Start, Plain[I].Start);
+    EXPECT_EQ(Tail[I].End, Plain[I].End);
+    EXPECT_EQ(Tail[I].FontColor, Plain[I].FontColor);
+    EXPECT_EQ(Tail[I].Background, Plain[I].Background);
+  }
+  EXPECT_EQ(P.front().Start, Start);
+  EXPECT_EQ(P.back().End, End);
+  // Once scanned, the same stretch is coloured.
+  E.LastSyntaxRange();
+  bool Coloured = false;
+  for (const TPiece& Piece : Pieces(E, Scanned + 1, End))
+    Coloured = Coloured || Piece.FontColor == AsmColor;
+  EXPECT_TRUE(Coloured);
+}

@@ -293,3 +293,46 @@ TEST(Scanner, AScanStoppedByAnErrorLeavesColouringOn) {
   EXPECT_EQ(Chain(E), (QStringList{"word ASM Standard: mov", "normal:  ", "word Registers: eax"}));
   ExpectTiles(E);
 }
+
+TEST(Scanner, ABigTextIsScannedInSlicesFromTheEventLoopAndOnEveryRead) {
+  QString Text;
+  for (int Row = 0; Row < 200; ++Row)
+    Text += QStringLiteral("mov eax, (ebx) ; %1\r\n").arg(Row);
+  TYorelEdit Whole(Text);
+  TYorelEdit E;
+  int Progress = 0;
+  bool PendingWhenTold = false;
+  E.OnScanProgress = [&](TObject*) {
+    ++Progress;
+    PendingWhenTold = E.SyntaxChain()->ScanPending();
+  };
+  E.SetScanSliceLength(500);
+  E.SetText(Text);
+  // The first slice and no more, with the rest left to the event loop's timer.
+  EXPECT_TRUE(E.SyntaxChain()->ScanPending());
+  EXPECT_GT(E.ScannedLength(), 500);
+  EXPECT_LT(E.ScannedLength(), 600);
+  EXPECT_EQ(E.Host.Timers.count(2), 1u);
+  EXPECT_EQ(Progress, 1);
+  EXPECT_EQ(E.SyntaxChain()->CheckInvariants(), QString());
+  // A read goes on as far as it reads.
+  const int Row50 = E.CellToCharIdx(TextCell(50, 1));
+  ASSERT_NE(E.SyntaxRangeAtPos(Row50), nullptr);
+  EXPECT_GE(E.ScannedLength(), Row50);
+  EXPECT_LT(E.ScannedLength(), Row50 + 600);
+  // Each turn of the timer scans one slice; the last one stops the timer.
+  int Turns = 0;
+  while (E.Host.Timers.count(2) && Turns < 100) {
+    E.Perform(WM_TIMER, 2);
+    ++Turns;
+  }
+  EXPECT_FALSE(E.SyntaxChain()->ScanPending());
+  EXPECT_EQ(E.ScannedLength(), E.TextLength());
+  EXPECT_GT(Turns, 5);
+  // Told of the load, of every slice, and last that nothing is left.
+  EXPECT_GT(Progress, 1 + Turns);
+  EXPECT_FALSE(PendingWhenTold);
+  EXPECT_EQ(Chain(E), Chain(Whole));
+  EXPECT_EQ(Levels(E), Levels(Whole));
+  EXPECT_EQ(E.SyntaxChain()->CheckInvariants(), QString());
+}
