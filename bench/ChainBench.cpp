@@ -60,6 +60,7 @@ void Run(const TCase& Case, int Runs) {
   const QString Text = Case.Text();
   const auto LoadStart = TClock::now();
   E.SetText(Text);
+  E.FinishSyntaxScan();
   const double LoadMs = MillisSince(LoadStart);
   E.ClearUndo();
   std::vector<double> Edits;
@@ -84,6 +85,7 @@ void RunJump(int Runs) {
   TSourceEdit E;
   LoadStoredSettings(E, YorelEditorSettings);
   E.SetText(GenerateYorelSource(50 * MiB));
+  E.FinishSyntaxScan();
   E.ClearUndo();
   std::vector<double> Keys;
   for (int I = 0; I < Runs; ++I) {
@@ -119,6 +121,7 @@ void RunRandomEdits(int Count, unsigned Seed) {
   TSourceEdit E;
   LoadStoredSettings(E, YorelEditorSettings);
   E.SetText(GenerateYorelSource(10 * MiB));
+  E.FinishSyntaxScan();
   E.ClearUndo();
   std::printf("%-14s %9d chars  %d edits, seed %u\n", "random edits", E.TextLength(), Count, Seed);
   std::mt19937 Random(Seed);

@@ -62,6 +62,7 @@ int main(int Argc, char** Argv) {
       TSourceEdit Editor;
       LoadStoredSettings(Editor, YorelEditorSettings);
       Editor.SetText(Text);
+      Editor.FinishSyntaxScan();
       std::unique_ptr<TEditorSource> Source;
       if (WithLanguage) {
         const auto Start = TClock::now();

@@ -181,6 +181,7 @@ void ReplaceAllAndUndo(qint64 Mib) {
   Host.resize(1000, 700);
   Host.show();
   Editor.Lines()->SetText(Text);
+  Editor.FinishSyntaxScan();
   Host.viewport()->repaint();
   const TSearchOptions Options{Word, true, true, false};
   const TSearchPattern Pattern(Options);

@@ -26,8 +26,11 @@ class TYorelSubject : public TBenchSubject {
 
   void Load(const QByteArray& Utf8) override {
     Editor.Lines()->SetText(DecodeText(Utf8));
+    FinishColouring();
     Repaint();
   }
+  // A big text is otherwise coloured in slices from the event loop after the first screen.
+  void FinishColouring() override { Editor.FinishSyntaxScan(); }
   void GoToLine(int Line) override {
     Editor.SetSelStart(Editor.CellToCharIdx(TextCell(Line + 1, 1)) - 1);
   }

@@ -11,33 +11,39 @@ namespace {
 // About a frame's worth of walking along the chain.
 constexpr int MaxSteps = 200000;
 
-TParenthesisRange* ParenthesisAt(TSourceEdit& Editor, int Pos) {
+TParenthesisRange* ParenthesisAt(TSourceEdit& Editor, int Pos, bool ScanOn) {
   if (Pos < 1 || Pos > Editor.TextLength()) return nullptr;
   const QChar C = Editor.CharAt(Pos);
   if (C != u'(' && C != u')') return nullptr;
+  if (!ScanOn && Pos > Editor.ScannedLength()) return nullptr;
   auto* Range = dynamic_cast<TParenthesisRange*>(
       Editor.SyntaxRangeAtPosWithTip(Pos, Editor.SyntaxStartRange));
   return Range && Range->RStart() == Pos ? Range : nullptr;
 }
 }  // namespace
 
-TParenthesisPair FindParenthesisPair(TSourceEdit& Editor, int CaretPos) {
-  TParenthesisRange* Paren = ParenthesisAt(Editor, CaretPos);
-  if (!Paren) Paren = ParenthesisAt(Editor, CaretPos - 1);
+TParenthesisPair FindParenthesisPair(TSourceEdit& Editor, int CaretPos, bool ScanOn) {
+  TParenthesisRange* Paren = ParenthesisAt(Editor, CaretPos, ScanOn);
+  if (!Paren) Paren = ParenthesisAt(Editor, CaretPos - 1, ScanOn);
   if (!Paren) return {};
+  const auto Next = [ScanOn](const TSyntaxRange* R) {
+    return ScanOn ? R->NextRange() : R->ScannedNext();
+  };
   const bool Opening = Paren->Style() == TParenthesisStyle::psOpening;
   const TParenthesisStyle Wanted =
       Opening ? TParenthesisStyle::psClosing : TParenthesisStyle::psOpening;
   const int Level = Paren->ParenthesisLevel();
   // A closing parenthesis at level 0 or below closes nothing.
   if (!Opening && Level <= 0) return {Paren->RStart(), 0};
-  TSyntaxRange* R = Opening ? Paren->NextRange() : Paren->PrevRange();
-  for (int Steps = 0; R; ++Steps, R = Opening ? R->NextRange() : R->PrevRange()) {
+  TSyntaxRange* R = Opening ? Next(Paren) : Paren->PrevRange();
+  for (int Steps = 0; R; ++Steps, R = Opening ? Next(R) : R->PrevRange()) {
     if (Steps == MaxSteps) return {};
     auto* Other = dynamic_cast<TParenthesisRange*>(R);
     if (Other && Other->Style() == Wanted && Other->ParenthesisLevel() <= Level)
       return {Paren->RStart(), Other->ParenthesisLevel() == Level ? Other->RStart() : 0};
   }
+  // The partner may lie in text not scanned yet.
+  if (Opening && Editor.SyntaxChain()->ScanPending()) return {};
   return {Paren->RStart(), 0};
 }
 
@@ -55,7 +61,7 @@ void TParenthesisHighlighter::Update() {
   if (Caret == FCaret && FEditor.EditCount() == FEditCount) return;
   FCaret = Caret;
   FEditCount = FEditor.EditCount();
-  const TParenthesisPair New = FindParenthesisPair(FEditor, Caret);
+  const TParenthesisPair New = FindParenthesisPair(FEditor, Caret, false);
   if (New == FPair) return;
   const TParenthesisPair Old = FPair;
   FPair = New;
@@ -75,11 +81,12 @@ void TParenthesisHighlighter::Redraw(const TParenthesisPair& Pair) {
 }
 
 bool TParenthesisHighlighter::JumpToPartner() {
-  Update();
-  if (FPair.Partner == 0) return false;
   TSelectionRange& Sel = *FEditor.Selection();
-  const bool CaretBefore = Sel.CursorPos() == FPair.Position;
-  Sel.NoSelAtPos(CaretBefore ? FPair.Partner : FPair.Partner + 1);
+  // A command may scan on to find the partner; the marks only show what is scanned.
+  const TParenthesisPair Pair = FindParenthesisPair(FEditor, Sel.CursorPos(), true);
+  if (Pair.Partner == 0) return false;
+  const bool CaretBefore = Sel.CursorPos() == Pair.Position;
+  Sel.NoSelAtPos(CaretBefore ? Pair.Partner : Pair.Partner + 1);
   FEditor.ScrollCaret();
   return true;
 }

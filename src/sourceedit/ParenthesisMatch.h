@@ -16,8 +16,9 @@ struct TParenthesisPair {
 
 /** The parenthesis just after the caret, or else just before it, and its partner. A
     partner further than a bounded walk along the chain counts as unknown, not missing:
-    then Position is 0 too, so nothing is shown rather than a false error. */
-TParenthesisPair FindParenthesisPair(TSourceEdit& Editor, int CaretPos);
+    then Position is 0 too, so nothing is shown rather than a false error. Unless ScanOn,
+    text not scanned yet is not scanned for it, and counts as unknown too. */
+TParenthesisPair FindParenthesisPair(TSourceEdit& Editor, int CaretPos, bool ScanOn);
 
 class TParenthesisHighlighter : public TBackgroundLayer {
  public:
@@ -29,7 +30,7 @@ class TParenthesisHighlighter : public TBackgroundLayer {
   void Update();
   const TParenthesisPair& Pair() const { return FPair; }
   /** Moves the caret to the partner, on the same side of it as it stood of the
-      parenthesis; false when there is no partner. */
+      parenthesis, scanning on for it if needed; false when there is no partner. */
   bool JumpToPartner();
   void CollectMarks(int From, int To, std::vector<TBackgroundMark>& Marks) override;
 

@@ -37,8 +37,12 @@ void TSourceEdit::MoveRangesByEditor(TCustomRange& Replaced, int A, int B, int D
   FSyntaxChain->FollowReplacement(Replaced, A, B, Delta);
 }
 
-TSyntaxRange* TSourceEdit::LastSyntaxRange() const {
+void TSourceEdit::FinishSyntaxScan() const {
   FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
+}
+
+TSyntaxRange* TSourceEdit::LastSyntaxRange() const {
+  FinishSyntaxScan();
   return FSyntaxChain->Last();
 }
 
@@ -53,12 +57,12 @@ TSyntaxRange* TSourceEdit::SyntaxRangeAtPosWithTip(int RangePos, TSyntaxRange* T
 }
 
 TSyntaxRange* TSourceEdit::FirstBrokenSyntaxRange() const {
-  FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
+  FinishSyntaxScan();
   return FSyntaxChain->FirstBroken();
 }
 
 TSyntaxRange* TSourceEdit::FirstOverlappingSyntaxRange() const {
-  FSyntaxChain->ScanTo(std::numeric_limits<int>::max());
+  FinishSyntaxScan();
   return FSyntaxChain->FirstOverlapping();
 }
 

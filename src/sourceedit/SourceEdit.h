@@ -50,6 +50,8 @@ class TSourceEdit : public TMemoComponent {
   /** Scans the next slice of the text that a big load or edit left to be scanned later,
       and draws what of it is in view; false when no scan can go on now. */
   bool ContinueSyntaxScan();
+  /** Scans all the text that is left to scan, now. */
+  void FinishSyntaxScan() const;
   /** How much of the text the syntax ranges cover so far, in characters. */
   int ScannedLength() const;
   /** About how many characters a scan covers past its edit, or one slice covers, before

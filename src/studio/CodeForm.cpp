@@ -18,6 +18,7 @@
 #include "sourceedit/StoredSettings.h"
 #include "studio/Application.h"
 #include "studio/Dialogs.h"
+#include "studio/files/ColouringProgress.h"
 #include "studio/files/FormatSave.h"
 #include "studio/files/UnreadableBar.h"
 #include "studio/marks/RowMarkToolTip.h"
@@ -101,6 +102,7 @@ void TCodeFRM::CreateStatusBar() {
   FFormatPanel = new QLabel;
   FFormatPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   EdStatBar->addWidget(FFormatPanel);
+  EdStatBar->addPermanentWidget(new TColouringProgress(*tbCode));
   ShowFormat();
 }
 

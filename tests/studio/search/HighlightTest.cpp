@@ -95,3 +95,24 @@ TEST(Highlight, ParenthesisPairs) {
   EXPECT_EQ(S.BackgroundAt(5), HighlightFixture::Rgb(TParenthesisHighlighter::ErrorColor));
   EXPECT_NE(S.BackgroundAt(2), HighlightFixture::Rgb(TParenthesisHighlighter::MatchColor));
 }
+
+TEST(Highlight, APartnerInTextNotScannedYetIsMarkedOnceScannedAndJumpedToAtOnce) {
+  // Longer than one slice of the scan, which a window opening it leaves to the event loop.
+  QByteArray Text = "(";
+  for (int Row = 0; Row < 8000; ++Row)
+    Text += "mov eax, 1\r\n";
+  Text += ")";
+  HighlightFixture S;
+  S.Open(Text);
+  ASSERT_TRUE(S.E->SyntaxChain()->ScanPending());
+  const int Scanned = S.E->ScannedLength();
+  S.E->SetSelStart(0);
+  // Unknown rather than unmatched, and found without scanning on.
+  EXPECT_EQ(S.Code->Highlights().Parentheses().Pair(), TParenthesisPair{});
+  EXPECT_EQ(S.E->ScannedLength(), Scanned);
+  // The command scans as far as it needs.
+  EXPECT_TRUE(S.Code->Highlights().Parentheses().JumpToPartner());
+  EXPECT_EQ(S.E->SelStart(), Text.size() - 1);
+  S.E->SetSelStart(0);
+  EXPECT_EQ(S.Code->Highlights().Parentheses().Pair(), (TParenthesisPair{1, int(Text.size())}));
+}
