@@ -12,13 +12,14 @@ int NextStop(int Position, int TabSize) {
   return (Position / TabSize + 1) * TabSize;
 }
 
-TRowShape Measure(QStringView Text, int TabSize, int Position = 0) {
-  return MeasureChars([Text](int I) { return Text[I]; }, static_cast<int>(Text.size()), TabSize,
-                      Position);
-}
-
 int LengthOf(QStringView Text) {
   return static_cast<int>(Text.size());
+}
+
+TRowShape Measure(QStringView Text, int TabSize, int Position = 0) {
+  // Most rows hold no tab: their width is their length, without a walk over a big load.
+  if (!Text.contains(u'\t')) return TRowShape{Position + LengthOf(Text)};
+  return MeasureChars([Text](int I) { return Text[I]; }, LengthOf(Text), TabSize, Position);
 }
 
 /** The tabs of X followed by Y, X being LengthX long; the width is Y's. */
