@@ -90,7 +90,7 @@ TPartA FindA(const TRowsEdit& Edit, bool OneRow, QStringView R0, const TPartB& B
 }
 }  // namespace
 
-std::vector<TRowShape> ShapesAfterEdit(const TRowsEdit& Edit) {
+TRowShapes ShapesAfterEdit(const TRowsEdit& Edit) {
   const int T = Edit.TabSize;
   // The first row of Removed ends A's row; its last row begins B's.
   const qsizetype FirstBreak = Edit.Removed.indexOf(u'\r');
@@ -119,7 +119,8 @@ std::vector<TRowShape> ShapesAfterEdit(const TRowsEdit& Edit) {
     return Joint;
   };
 
-  std::vector<TRowShape> Shapes;
+  TRowShapes Shapes;
+  Shapes.reserve(static_cast<std::size_t>(Edit.Inserted.count(u'\r')) + 1);
   TRowShape Start = A.Shape;
   int StartLength = Edit.Offset;
   for (qsizetype From = 0;;) {

@@ -30,7 +30,7 @@ struct TRowsEdit {
 };
 
 /** One shape for every row of Inserted, the first joined with A and the last with B. */
-std::vector<TRowShape> ShapesAfterEdit(const TRowsEdit& Edit);
+TRowShapes ShapesAfterEdit(const TRowsEdit& Edit);
 
 /** The tab rule: a tab moves screen position P to the next multiple of TabSize above it. */
 inline int AdvanceColumn(int Position, QChar C, int TabSize) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <vector>
 
 #include "editor/SplitVector.h"
@@ -17,6 +18,9 @@ struct TRowShape {
   int LastTab = -1;   ///< and of its last
 };
 
+/** Shapes made for a whole load: as many as a big text has rows. */
+using TRowShapes = std::vector<TRowShape, TBigBufferAllocator<TRowShape>>;
+
 class TRowWidths {
  public:
   int Count() const { return FRows.Length(); }
@@ -27,7 +31,7 @@ class TRowWidths {
     ++FCounts[Shape.Width];
   }
   /** Replaces OldCount rows from the 0-based First on by Shapes. */
-  void Replace(int First, int OldCount, const std::vector<TRowShape>& Shapes) {
+  void Replace(int First, int OldCount, std::span<const TRowShape> Shapes) {
     for (int Index = First; Index < First + OldCount; ++Index)
       Forget(FRows.At(Index).Width);
     FRows.Delete(First, OldCount);

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "editor/BigBufferAllocator.h"
+
 template <class T>
 class TSplitVector {
   static_assert(std::is_trivially_copyable_v<T>, "elements are moved with memmove");
@@ -103,7 +105,7 @@ class TSplitVector {
     FGapLength = static_cast<int>(NewSize) - FLength;
   }
 
-  std::vector<T> FBody;
+  std::vector<T, TBigBufferAllocator<T>> FBody;
   int FLength = 0;       ///< invariant: FLength == FBody.size() - FGapLength
   int FPart1Length = 0;  ///< elements before the gap
   int FGapLength = 0;

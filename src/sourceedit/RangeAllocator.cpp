@@ -3,15 +3,13 @@
  ** so a freed range that is used again is still reported. **/
 #include "sourceedit/RangeAllocator.h"
 
+#include "platform/core/HugePages.h"
+
 #include <array>
 #include <cstdlib>
 #include <memory>
 #include <new>
 #include <vector>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
@@ -28,7 +26,7 @@ constexpr std::size_t LargestPooled = 256;
 constexpr std::size_t SmallSlabBytes = 256 * 1024;
 // A big text takes its slabs in huge pages: a fault per 2 MiB instead of per 4 KiB, which
 // was a third of the cost of making the ranges of a big text.
-constexpr std::size_t LargeSlabBytes = 2 * 1024 * 1024;
+constexpr std::size_t LargeSlabBytes = HugePageSize;
 constexpr std::size_t SmallSlabsPerPool = 8;
 
 struct TFreeBlock {
@@ -36,7 +34,13 @@ struct TFreeBlock {
 };
 
 struct TSlabFree {
-  void operator()(std::byte* Slab) const { std::free(Slab); }
+  bool Huge = false;
+  void operator()(std::byte* Slab) const {
+    if (Huge)
+      FreeHugePages(Slab);
+    else
+      std::free(Slab);
+  }
 };
 
 struct TSlab {
@@ -45,15 +49,10 @@ struct TSlab {
 };
 
 TSlab NewSlab(std::size_t Size) {
-  // Only a huge page needs its slab aligned to its size; aligned_alloc wants the size to be
-  // a multiple of the alignment, which both are.
-  const std::size_t Alignment = Size == LargeSlabBytes ? Size : alignof(std::max_align_t);
-  auto* Bytes = static_cast<std::byte*>(std::aligned_alloc(Alignment, Size));
+  const bool Huge = Size == LargeSlabBytes;
+  auto* Bytes = static_cast<std::byte*>(Huge ? AllocateHugePages(Size) : std::malloc(Size));
   if (!Bytes) throw std::bad_alloc();
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  if (Size == LargeSlabBytes) madvise(Bytes, Size, MADV_HUGEPAGE);
-#endif
-  return {std::unique_ptr<std::byte, TSlabFree>(Bytes), Size};
+  return {std::unique_ptr<std::byte, TSlabFree>(Bytes, TSlabFree{Huge}), Size};
 }
 
 class TPool {

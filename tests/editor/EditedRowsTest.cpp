@@ -61,7 +61,8 @@ struct TEditCase {
       EXPECT_TRUE(StartOfB + I < New.size() && New[StartOfB + I] != u'\r') << "B read at " << I;
       return New[StartOfB + I];
     };
-    return ShapesAfterEdit(Edit);
+    const TRowShapes Shapes = ShapesAfterEdit(Edit);
+    return {Shapes.begin(), Shapes.end()};
   }
 
   std::vector<TRowShape> Measured() const {

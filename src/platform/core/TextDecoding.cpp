@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include "platform/core/HugePages.h"
+
 namespace {
 // Windows-1252 for 0x80..0x9F; the five bytes it leaves undefined keep their own value.
 constexpr char16_t Cp1252High[32] = {
@@ -79,7 +81,10 @@ TMixedUtf8 DecodeMixedUtf8(QByteArrayView Bytes) {
 TMixedUtf8 DecodeUtf8(QByteArrayView Bytes) {
   QStringDecoder Utf8(QStringDecoder::Utf8,
                       QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-  QString Text = Utf8(Bytes);
+  // At most one UTF-16 unit per byte; decoded straight into a buffer in huge pages.
+  QString Text(Bytes.size(), Qt::Uninitialized);
+  AdviseHugePages(Text.data(), static_cast<std::size_t>(Text.size()) * sizeof(QChar));
+  Text.truncate(Utf8.appendToBuffer(Text.data(), Bytes) - Text.data());
   if (!Utf8.hasError()) return {std::move(Text), true, false};
   return DecodeMixedUtf8(Bytes);
 }

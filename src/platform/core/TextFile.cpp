@@ -11,6 +11,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileSaving.h"
+#include "platform/core/HugePages.h"
 
 namespace {
 QString FullPath(const QString& FileName) {
@@ -50,16 +51,24 @@ QByteArray ReadFileBytes(const QString& FileName) {
   if (!File.open(QIODevice::ReadOnly)) throw EFOpenError(FullPath(FileName), SystemReason(File));
   if (File.size() > MaxTextFileSize)
     throw TooLarge(FileName, QStringLiteral("%1 bytes").arg(File.size()));
-  // Read in pieces: a device or a file in /proc tells no size and may never end.
+  // Read in pieces: a device or a file in /proc tells no size and may never end. Each piece
+  // goes straight into the buffer.
   QByteArray Bytes;
-  Bytes.reserve(File.size());
+  Bytes.reserve(File.size() + 1);
+  AdviseHugePages(Bytes.data(), static_cast<std::size_t>(Bytes.capacity()));
   for (;;) {
     errno = 0;
-    const QByteArray Piece = File.read(qMin<qint64>(1 << 24, MaxTextFileSize + 1 - Bytes.size()));
-    if (File.error() != QFileDevice::NoError)
+    const qsizetype Had = Bytes.size();
+    // Within the room reserved for a file that told its size; the last read finds its end.
+    const qint64 Room = Bytes.capacity() - Had;
+    const qint64 Wanted = qMin<qint64>(Room > 0 ? qMin<qint64>(Room, 1 << 24) : 1 << 24,
+                                       MaxTextFileSize + 1 - Had);
+    Bytes.resize(Had + Wanted);
+    const qint64 Got = File.read(Bytes.data() + Had, Wanted);
+    Bytes.resize(Had + qMax<qint64>(Got, 0));
+    if (File.error() != QFileDevice::NoError || Got < 0)
       throw EFOpenError(FullPath(FileName), SystemReason(File));
-    if (Piece.isEmpty()) return Bytes;
-    Bytes += Piece;
+    if (Got == 0) return Bytes;
     if (Bytes.size() > MaxTextFileSize) throw TooLarge(FileName, QStringLiteral("over 1 GiB"));
   }
 }
