@@ -137,3 +137,21 @@ TEST(TextFile, FilesOverOneGibibyteAreRefused) {
                                    .arg(Path));
   }
 }
+
+// Read in pieces straight into one buffer: empty, small, across a piece's end, and a file
+// that tells no size.
+TEST(TextFile, ReadsEveryByteWhateverItsSize) {
+  QTemporaryDir Dir;
+  for (const qsizetype Size : {qsizetype{0}, qsizetype{1}, qsizetype{(1 << 24) + 3}}) {
+    QByteArray Bytes(Size, Qt::Uninitialized);
+    for (qsizetype I = 0; I < Size; ++I)
+      Bytes[I] = static_cast<char>('a' + I % 23);
+    const QString Path = Dir.filePath(QStringLiteral("f%1.yor").arg(Size));
+    QFile File(Path);
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.write(Bytes);
+    File.close();
+    EXPECT_TRUE(ReadFileBytes(Path) == Bytes) << Size;
+  }
+  EXPECT_TRUE(ReadFileBytes(QStringLiteral("/proc/self/status")).startsWith("Name:"));
+}
