@@ -93,21 +93,41 @@ void TSyntaxChain::FollowReplacement(TCustomRange& Replaced, int A, int B, int D
   // first position; the others move one by one, clamped as every range setter clamps: an
   // empty range right after B (its end lies in A..B), and, for a shorter whole text whose
   // B is its new end, every range starting at or before -Delta.
-  TSyntaxRange* After = FirstStartingAfter(std::max(B + 1, -Delta));
+  const int Pos = std::max(B + 1, -Delta);
+  const std::size_t Index =
+      FindBlock([Pos](const TChainBlock& Block) { return Block.Last->RStart() <= Pos; });
+  TSyntaxRange* After = nullptr;
+  if (Index < FBlocks.size()) {
+    MoveShiftStep(Index + 1);
+    After = MovePartAfter(*FBlocks[Index], Pos, Delta);
+    if (FShiftStep < FBlocks.size()) FPendingShift += Delta;
+  }
   // An empty range at A is overwritten too when the replaced text is not empty.
   std::vector<TSyntaxRange*> Touched;
   for (TSyntaxRange* R = After ? After->PrevRange() : FLast;
        R && (R->REnd() >= A || R->RStart() >= A); R = R->PrevRange())
     Touched.push_back(R);
-  if (After) {
-    TChainBlock* Block = After->Block();
-    MoveShiftStep(Block->Index + 1);
-    for (TSyntaxRange* R = After; R && R->Block() == Block; R = R->ScannedNext())
-      R->MoveStoredPositions(Delta);
-    if (FShiftStep < FBlocks.size()) FPendingShift += Delta;
-  }
   for (TSyntaxRange* R : Touched)
     if (R != &Replaced) R->FollowReplacement(A, B, Delta);
+}
+
+// Walks from the nearer end of the block: from its last range, the ranges after Pos move
+// one by one; from its first, the block's offset moves them all and the ranges up to Pos
+// move back one by one. Either visits only the ranges it moves.
+TSyntaxRange* TSyntaxChain::MovePartAfter(TChainBlock& Block, int Pos, int Delta) {
+  TSyntaxRange* After = nullptr;
+  if (Pos - Block.First->RStart() > Block.Last->RStart() - Pos) {
+    for (TSyntaxRange* R = Block.Last; R->RStart() > Pos; R = R->FPrevRange) {
+      After = R;
+      R->MoveStoredPositions(Delta);
+      if (R == Block.First) break;
+    }
+    return After;
+  }
+  for (After = Block.First; After->RStart() <= Pos; After = After->FNextRange)
+    After->MoveStoredPositions(-Delta);
+  Block.Shift += Delta;
+  return After;
 }
 
 void TSyntaxChain::ShiftLevelsFrom(TSyntaxRange* From, int Delta) {
@@ -246,16 +266,6 @@ std::size_t TSyntaxChain::FindBlock(TBefore Before) const {
   return FFoundBlock = static_cast<std::size_t>(Block - FBlocks.begin());
 }
 
-TSyntaxRange* TSyntaxChain::FirstStartingAfter(int Pos) const {
-  const std::size_t I =
-      FindBlock([Pos](const TChainBlock& B) { return B.Last->RStart() <= Pos; });
-  if (I == FBlocks.size()) return nullptr;
-  TSyntaxRange* Range = FBlocks[I]->First;
-  while (Range->RStart() <= Pos)
-    Range = Range->FNextRange;
-  return Range;
-}
-
 QString TSyntaxChain::SharedText(const QString& Text) {
   const auto Found = FSharedTexts.constFind(Text);
   if (Found != FSharedTexts.constEnd()) return *Found;
@@ -270,7 +280,8 @@ TSyntaxRange* TSyntaxChain::RangeAtPos(int Pos, TSyntaxRange* Tip) const {
     const std::size_t I =
         FindBlock([Pos](const TChainBlock& B) { return B.Last->REnd() < Pos; });
     if (I == FBlocks.size()) return nullptr;
-    Range = FBlocks[I]->First;
+    const TChainBlock& Block = *FBlocks[I];
+    Range = Pos - Block.First->RStart() <= Block.Last->REnd() - Pos ? Block.First : Block.Last;
   }
   while (Range && Range->REnd() >= Pos)
     Range = Range->PrevRange();

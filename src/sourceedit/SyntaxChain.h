@@ -92,8 +92,9 @@ class TSyntaxChain {
       up to some point and for none after it); the block found last is tried first. */
   template <class TBefore>
   std::size_t FindBlock(TBefore Before) const;
-  /** The first range that starts after Pos, through the blocks; nullptr when none does. */
-  TSyntaxRange* FirstStartingAfter(int Pos) const;
+  /** Moves the ranges of Block that start after Pos by Delta, and returns the first of
+      them; one of them starts after Pos. */
+  TSyntaxRange* MovePartAfter(TChainBlock& Block, int Pos, int Delta);
   /** No range owes anything any more. */
   void ForgetShifts();
   QString CheckBlocks() const;
