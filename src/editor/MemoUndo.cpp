@@ -2,6 +2,7 @@
  ** The undo and redo stacks and their replay: one record, or a whole group between two
  ** markers, per step; each replayed record leaves its inverse on the other stack. **/
 #include <optional>
+#include <utility>
 
 #include "editor/EditGroup.h"
 #include "editor/MemoComponent.h"
@@ -94,11 +95,8 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
     }
     T.SetRStart(Op.RStart);
     T.SetREnd(Op.REnd);
-    auto* Inverse = new TUndoOperation{0, 0, T.Text(), nullptr};
     T.SetText(Op.NewText);
-    Inverse->RStart = T.RStart();
-    Inverse->REnd = T.REnd();
-    PushTarget(Inverse);
+    PushTarget(new TUndoOperation{T.RStart(), T.REnd(), std::exchange(FReplayedRemoved, {})});
     if (!Group) {
       FSelection->Assign(&T);
     } else if (!Anchor) {

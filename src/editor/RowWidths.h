@@ -4,6 +4,7 @@
  ** every row again. **/
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -28,12 +29,23 @@ class TRowWidths {
   }
   /** Replaces OldCount rows from the 0-based First on by Shapes. */
   void Replace(int First, int OldCount, const std::vector<TRowShape>& Shapes) {
-    for (int Index = First; Index < First + OldCount; ++Index)
+    // Most edits keep their rows: those are overwritten, and counted again only when their
+    // width changed.
+    const int NewCount = static_cast<int>(Shapes.size());
+    const int Kept = std::min(OldCount, NewCount);
+    for (int I = 0; I < Kept; ++I) {
+      if (const int Old = FRows.At(First + I).Width; Old != Shapes[I].Width) {
+        Forget(Old);
+        ++FCounts[Shapes[I].Width];
+      }
+      FRows.SetAt(First + I, Shapes[I]);
+    }
+    for (int Index = First + Kept; Index < First + OldCount; ++Index)
       Forget(FRows.At(Index).Width);
-    FRows.Delete(First, OldCount);
-    FRows.Insert(First, Shapes.data(), static_cast<int>(Shapes.size()));
-    for (const TRowShape& Shape : Shapes)
-      ++FCounts[Shape.Width];
+    FRows.Delete(First + Kept, OldCount - Kept);
+    FRows.Insert(First + Kept, Shapes.data() + Kept, NewCount - Kept);
+    for (int I = Kept; I < NewCount; ++I)
+      ++FCounts[Shapes[I].Width];
   }
   void Clear() {
     FRows.Clear();

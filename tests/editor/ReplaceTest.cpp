@@ -259,8 +259,9 @@ TEST(Replace, AHandlerMayFreeItsRangeDuringTheVisit) {
 
 TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
   // "0123456789" with 4..5 deleted; Hit, overwritten, frees one or two earlier ranges.
-  for (int Freed : {1, 2}) {
-    SCOPED_TRACE(testing::Message() << Freed << " freed");
+  // The visit keeps a few ranges apart from many: 20 more at the end take the other way.
+  for (const auto& [Freed, More] : {std::pair{1, 0}, {2, 0}, {1, 20}, {2, 20}}) {
+    SCOPED_TRACE(testing::Message() << Freed << " freed, " << More << " more");
     TMemoComponent E;
     E.WholeText()->SetText("0123456789");
     std::vector<TCustomRange*> Earlier;
@@ -268,6 +269,9 @@ TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
       Earlier.push_back(E.TrackedRanges()->Add(1 + I, 1));
     TCustomRange* Hit = E.TrackedRanges()->Add(4, 2);
     TCustomRange* Later = E.TrackedRanges()->Add(8, 2);
+    std::vector<TCustomRange*> Beyond;
+    for (int I = 0; I < More; ++I)
+      Beyond.push_back(E.TrackedRanges()->Add(10, 1));
     int Overwrites = 0;
     Hit->OnOverwrite = [&](TObject*) {
       ++Overwrites;
@@ -282,7 +286,9 @@ TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
     EXPECT_EQ(Overwrites, 1);
     EXPECT_EQ(Later->RStart(), 6);
     EXPECT_EQ(Later->REnd(), 7);
-    EXPECT_EQ(E.TrackedRanges()->Count(), 4);
+    for (const TCustomRange* R : Beyond)
+      EXPECT_EQ(R->RStart(), 8);
+    EXPECT_EQ(E.TrackedRanges()->Count(), 4 + More);
   }
 }
 
