@@ -352,6 +352,36 @@ TEST(Replace, WidestRowFollowsEveryEdit) {
   EXPECT_EQ(E.LongestLineLength(), 6);
 }
 
+TEST(Replace, WidestRowFollowsRowsOfAnyWidth) {
+  // Rows narrower than 1024 columns are counted apart from wider ones: the widest row moves
+  // across that width both ways, and down to the next width still used.
+  TMemoComponent E;
+  auto Row = [](int Width) { return QString(Width, u'x'); };
+  E.WholeText()->SetText(Row(1022) + "\r\n" + Row(1024) + "\r\n" + Row(2000));
+  EXPECT_EQ(E.LongestLineLength(), 2000);
+  struct {
+    int Row, Width, Widest;
+  } Steps[] = {
+      {3, 1023, 1024},  // the widest wide row narrowed: the other wide one
+      {2, 3, 1023},     // the last wide row narrowed: the widest narrow one
+      {3, 5, 1022},     // down to the next narrow width in use
+      {1, 0, 5},        // rows emptied one by one
+      {3, 0, 3},        // and another
+      {2, 0, 0},        // no row wide at all
+      {2, 1500, 1500},  // wide again
+      {1, 1023, 1500},  // a narrow row below a wide one
+      {2, 1, 1023},     // and the wide one narrowed below it
+  };
+  for (const auto& [R, Width, Widest] : Steps) {
+    TMCRange Range;
+    Range.SetEditor(&E);
+    Range.SetStartRowCol(TextCell(R, 1));
+    Range.SetRLength(E.LineLength(R));
+    Range.SetText(Row(Width));
+    EXPECT_EQ(E.LongestLineLength(), Widest) << "row " << R << " made " << Width << " wide";
+  }
+}
+
 TEST(Replace, BoundariesInsideALineBreakTakeTheWholePair) {
   struct {
     int Start, Length;
