@@ -293,8 +293,9 @@ class TMemoComponent : public TCustomControl {
   PUndoOperation FUndoStack = nullptr;
   PUndoOperation FRedoStack = nullptr;
   bool FInUndo = false;
-  /** What the last replacement of a replay removed: the text of its inverse record. */
-  QString FReplayedRemoved;
+  /** Where the replacement a replay makes puts the text it removes (its inverse record's);
+      taken by that replacement, so that an edit a handler makes meanwhile leaves it alone. */
+  QString* FReplayedRemoved = nullptr;
   bool FReplacing = false;  ///< a replacement moves the ranges; another may not start
   int FHeldLevels = 0;
   std::exception_ptr FHeldError;

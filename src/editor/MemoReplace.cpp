@@ -2,6 +2,8 @@
  ** The one operation that changes the text. In one pass it records undo, edits the text
  ** and its line index, keeps the widest row, moves the tracked ranges and the viewport,
  ** lets descendants rescan, repaints and notifies, in this order. **/
+#include <utility>
+
 #include "editor/EditedRows.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
@@ -35,9 +37,9 @@ class TMemoReplacement {
     n = static_cast<int>(N.size());
     // Read once: the undo record, the replay's inverse and the row shapes share it.
     Removed = Range.Text();
-    if (E.FInUndo)
-      E.FReplayedRemoved = Removed;
-    else
+    if (QString* Inverse = std::exchange(E.FReplayedRemoved, nullptr))
+      *Inverse = Removed;
+    else if (!E.FInUndo)
       RecordUndo();
     MeasureBefore();
     RemoveJoinedRows();

@@ -156,6 +156,27 @@ TEST(Replace, GroupsReplayAsOneStepAndLeaveTheCaretAfterTheFurthestText) {
   EXPECT_EQ(E.Text(), "a\r\nb\r\nc");
 }
 
+TEST(Replace, AnEditByAHandlerDuringUndoLeavesTheRedoWhole) {
+  TMemoComponent E;
+  E.WholeText()->SetText("abc");
+  E.SetSelStart(2);  // 0-based: "c"
+  E.SetSelLength(1);
+  E.Selection()->SetText("XY");
+  // Told by the undo's own replacement, before the replay records its inverse.
+  bool Once = false;
+  E.OnChange = [&](TObject*) {
+    if (E.Text() != "abc" || std::exchange(Once, true)) return;
+    TMCRange End;
+    End.SetEditor(&E);
+    End.SetRStart(E.TextLength() + 1);
+    End.SetText("!");
+  };
+  E.Undo();
+  ASSERT_EQ(E.Text(), "abc!");
+  E.Redo();
+  EXPECT_EQ(E.Text(), "abXY!");
+}
+
 TEST(Replace, TrackedRangesFollowTheTable) {
   // The text "0123456789" with 3..5 ("234") replaced; X before and after, and its events.
   struct {
