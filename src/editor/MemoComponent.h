@@ -227,7 +227,8 @@ class TMemoComponent : public TCustomControl {
 
    private:
     TMemoComponent& E;
-    const int Uncaught = std::uncaught_exceptions();
+    // Only the outermost one throws: the inner ones, one per edit of a group, skip the count.
+    const int Uncaught = E.FHeldLevels == 0 ? std::uncaught_exceptions() : 0;
   };
 
   static bool IsClaimedKey(quint16 Key);
@@ -292,6 +293,9 @@ class TMemoComponent : public TCustomControl {
   PUndoOperation FUndoStack = nullptr;
   PUndoOperation FRedoStack = nullptr;
   bool FInUndo = false;
+  /** Where the replacement a replay makes puts the text it removes (its inverse record's);
+      taken by that replacement, so that an edit a handler makes meanwhile leaves it alone. */
+  QString* FReplayedRemoved = nullptr;
   bool FReplacing = false;  ///< a replacement moves the ranges; another may not start
   int FHeldLevels = 0;
   std::exception_ptr FHeldError;

@@ -2,6 +2,8 @@
  ** The one operation that changes the text. In one pass it records undo, edits the text
  ** and its line index, keeps the widest row, moves the tracked ranges and the viewport,
  ** lets descendants rescan, repaints and notifies, in this order. **/
+#include <utility>
+
 #include "editor/EditedRows.h"
 #include "editor/MemoComponent.h"
 #include "editor/SelectionRange.h"
@@ -33,7 +35,12 @@ class TMemoReplacement {
     N = WithCrLf(NewText);
     E.FText.CheckReplace(Range.RLength(), N.size());
     n = static_cast<int>(N.size());
-    if (!E.FInUndo) RecordUndo();
+    // Read once: the undo record, the replay's inverse and the row shapes share it.
+    Removed = Range.Text();
+    if (QString* Inverse = std::exchange(E.FReplayedRemoved, nullptr))
+      *Inverse = Removed;
+    else if (!E.FInUndo)
+      RecordUndo();
     MeasureBefore();
     RemoveJoinedRows();
     E.FText.Replace(P - 1, OldLength, N);
@@ -44,8 +51,8 @@ class TMemoReplacement {
     MeasureAfter();
     MoveTrackedRanges();
     if (D != 0 && E.FVisibleRange->FTopRow > F) E.FVisibleRange->FTopRow += D;
-    if (auto* Selection = dynamic_cast<TSelectionRange*>(&Range))
-      Selection->NoSelAtPos(P + n);
+    if (&Range == E.FSelection)
+      E.FSelection->NoSelAtPos(P + n);
     else
       Range.SetRLength(n);
     E.DoTextReplaced(P, n - d, n);
@@ -78,29 +85,29 @@ class TMemoReplacement {
 
   void RecordUndo() {
     E.ClearRedo();
-    const int Removed = Range.RLength();
+    const int RemovedLength = Range.RLength();
     if (TUndoOperation* T = E.FUndoStack; T && !E.IsGroupMarker(*T)) {
       // One more deletion at the same place, or just before the last one.
-      if (Removed > 0 && n == 0 && !T->NewText.isEmpty() && T->RStart > T->REnd) {
+      if (RemovedLength > 0 && n == 0 && !T->NewText.isEmpty() && T->RStart > T->REnd) {
         if (T->RStart == P) {
-          T->NewText += Range.Text();
+          T->NewText += Removed;
           return;
         }
         if (Range.REnd() + 1 == T->RStart) {
-          T->RStart -= Removed;
-          T->REnd -= Removed;
-          T->NewText.prepend(Range.Text());
+          T->RStart -= RemovedLength;
+          T->REnd -= RemovedLength;
+          T->NewText.prepend(Removed);
           return;
         }
       }
       // Typing that continues the previous insertion.
-      if (Removed <= 0 && n >= 1 && T->NewText.isEmpty() && T->REnd >= T->RStart &&
+      if (RemovedLength <= 0 && n >= 1 && T->NewText.isEmpty() && T->REnd >= T->RStart &&
           T->REnd + 1 == P) {
         T->REnd += n;
         return;
       }
     }
-    E.PushUndo(new TUndoOperation{P, P + n - 1, Range.Text(), nullptr});
+    E.PushUndo(new TUndoOperation{P, P + n - 1, Removed, nullptr});
   }
 
   bool ReplacesWholeText() const { return Range.RStart() == 1 && Range.REnd() == E.TextLength(); }
@@ -108,20 +115,22 @@ class TMemoReplacement {
   // The shapes of the touched rows and the text they lose; the rows the edit leaves are
   // worked out from them after the change, without measuring whole rows.
   void MeasureBefore() {
-    F = E.CharIdxToCell(P).Row;
-    L = E.CharIdxToCell(Range.REnd() + 1).Row;
+    const TTextCell At = E.CharIdxToCell(P);
+    F = At.Row;
     TopRow = E.FVisibleRange->FTopRow;
     OldLength = Range.RLength();
     d = n - OldLength;
     Widest = E.FLongestLineLength;
     WholeText = ReplacesWholeText();
+    // A row starts right after a line break: without one the edit stays in its row.
+    const bool OneRow = !WholeText && !Removed.contains(u'\n');
+    L = OneRow ? F : E.CharIdxToCell(Range.REnd() + 1).Row;
     if (WholeText) return;
     RowsEdit.OldFirst = E.FRowWidths.Row(F - 1);
-    RowsEdit.OldLast = E.FRowWidths.Row(L - 1);
     RowsEdit.OldFirstLength = E.LineLength(F);
-    RowsEdit.OldLastLength = E.LineLength(L);
-    RowsEdit.Offset = P - E.CellToCharIdx(TextCell(F, 1));
-    Removed = Range.Text();
+    RowsEdit.OldLast = OneRow ? RowsEdit.OldFirst : E.FRowWidths.Row(L - 1);
+    RowsEdit.OldLastLength = OneRow ? RowsEdit.OldFirstLength : E.LineLength(L);
+    RowsEdit.Offset = At.Col - 1;
   }
 
   void RemoveJoinedRows() {
@@ -147,9 +156,10 @@ class TMemoReplacement {
 
   void MeasureAfter() {
     RowsEdit.TabSize = E.FTabSize;
-    RowsEdit.Removed = Removed;
+    // The whole text's rows are measured anew, not worked out from what it lost.
+    RowsEdit.Removed = WholeText ? QStringView() : QStringView(Removed);
     RowsEdit.Inserted = N;
-    const int StartOfA = E.CellToCharIdx(TextCell(F, 1));
+    const int StartOfA = P - RowsEdit.Offset;
     const int StartOfB = P + n;
     RowsEdit.CharOfA = [this, StartOfA](int I) { return E.CharAt(StartOfA + I); };
     RowsEdit.CharOfB = [this, StartOfB](int I) { return E.CharAt(StartOfB + I); };
@@ -195,6 +205,8 @@ class TMemoReplacement {
         E.DrawRowsIn(E.MoveTextPixels(Below, D * E.FontHeight));
       }
     }
+    // Nothing is drawn while the view changes (a group's edits); it is drawn at the end.
+    if (E.FVisibleRange->IsChanging()) return;
     TMCRange Changed;
     Changed.SetEditor(&E);
     Changed.SetRStart(P - 1);
@@ -218,7 +230,7 @@ class TMemoReplacement {
 
   // What the widths of the rows the edit leaves are worked out from.
   bool WholeText = false;  ///< the edit replaces the whole text
-  QString Removed;         ///< the replaced text, unless it is the whole text
+  QString Removed;         ///< the replaced text
   TRowsEdit RowsEdit;
 };
 

@@ -1,6 +1,7 @@
 /** @file MemoUndo.cpp
  ** The undo and redo stacks and their replay: one record, or a whole group between two
  ** markers, per step; each replayed record leaves its inverse on the other stack. **/
+#include <memory>
 #include <optional>
 
 #include "editor/EditGroup.h"
@@ -71,6 +72,7 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
   // Stopped by an error, the replay still closes its group and ends, so that the view
   // draws and notifies again and later edits are recorded.
   const TScopeExit Ended([&] {
+    FReplayedRemoved = nullptr;
     if (Group) CloseGroup();
     FInUndo = false;
   });
@@ -94,11 +96,12 @@ void TMemoComponent::ReplayUndo(WPARAM Which) {
     }
     T.SetRStart(Op.RStart);
     T.SetREnd(Op.REnd);
-    auto* Inverse = new TUndoOperation{0, 0, T.Text(), nullptr};
+    auto Inverse = std::make_unique<TUndoOperation>();
+    FReplayedRemoved = &Inverse->NewText;
     T.SetText(Op.NewText);
     Inverse->RStart = T.RStart();
     Inverse->REnd = T.REnd();
-    PushTarget(Inverse);
+    PushTarget(Inverse.release());
     if (!Group) {
       FSelection->Assign(&T);
     } else if (!Anchor) {

@@ -3,6 +3,7 @@
 #include "editor/Ranges.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "editor/MemoComponent.h"
@@ -46,8 +47,19 @@ void TMCRanges::ItemRemoved(TCollectionItem* Item) {
 }
 
 void TMCRanges::VisitBackwards(const std::function<void(TCustomRange&)>& Visit) {
-  std::vector<TCollectionItem*> Walk = FVisited;
-  std::vector<TCollectionItem*>* Outer = std::exchange(FWalk, &Walk);
+  // Every edit visits the few ranges there usually are: copied to the stack, not the heap.
+  constexpr std::size_t OnStack = 16;
+  std::array<TCollectionItem*, OnStack> Few;
+  std::vector<TCollectionItem*> Many;
+  std::span<TCollectionItem*> Walk;
+  if (FVisited.size() <= OnStack) {
+    std::copy(FVisited.begin(), FVisited.end(), Few.begin());
+    Walk = std::span(Few.data(), FVisited.size());
+  } else {
+    Many = FVisited;
+    Walk = Many;
+  }
+  std::span<TCollectionItem*>* Outer = std::exchange(FWalk, &Walk);
   const TScopeExit Restore([&] { FWalk = Outer; });
   for (auto It = Walk.rbegin(); It != Walk.rend(); ++It)
     if (*It) Visit(*static_cast<TCustomRange*>(*It));

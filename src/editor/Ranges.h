@@ -3,6 +3,7 @@
  ** edit; one without a collection is temporary and used within one operation. **/
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "editor/ObjList.h"
@@ -44,7 +45,7 @@ class TMCRanges : public TObjectContainer {
   TMemoComponent* FEditor;
   TRangeClass FItemClass;
   std::vector<TCollectionItem*> FVisited;
-  std::vector<TCollectionItem*>* FWalk = nullptr;  ///< the ranges of the visit under way
+  std::span<TCollectionItem*>* FWalk = nullptr;  ///< the ranges of the visit under way
 };
 
 class TCustomRange : public TContainerItem {

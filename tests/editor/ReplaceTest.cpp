@@ -156,6 +156,27 @@ TEST(Replace, GroupsReplayAsOneStepAndLeaveTheCaretAfterTheFurthestText) {
   EXPECT_EQ(E.Text(), "a\r\nb\r\nc");
 }
 
+TEST(Replace, AnEditByAHandlerDuringUndoLeavesTheRedoWhole) {
+  TMemoComponent E;
+  E.WholeText()->SetText("abc");
+  E.SetSelStart(2);  // 0-based: "c"
+  E.SetSelLength(1);
+  E.Selection()->SetText("XY");
+  // Told by the undo's own replacement, before the replay records its inverse.
+  bool Once = false;
+  E.OnChange = [&](TObject*) {
+    if (E.Text() != "abc" || std::exchange(Once, true)) return;
+    TMCRange End;
+    End.SetEditor(&E);
+    End.SetRStart(E.TextLength() + 1);
+    End.SetText("!");
+  };
+  E.Undo();
+  ASSERT_EQ(E.Text(), "abc!");
+  E.Redo();
+  EXPECT_EQ(E.Text(), "abXY!");
+}
+
 TEST(Replace, TrackedRangesFollowTheTable) {
   // The text "0123456789" with 3..5 ("234") replaced; X before and after, and its events.
   struct {
@@ -259,8 +280,9 @@ TEST(Replace, AHandlerMayFreeItsRangeDuringTheVisit) {
 
 TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
   // "0123456789" with 4..5 deleted; Hit, overwritten, frees one or two earlier ranges.
-  for (int Freed : {1, 2}) {
-    SCOPED_TRACE(testing::Message() << Freed << " freed");
+  // The visit keeps a few ranges apart from many: 20 more at the end take the other way.
+  for (const auto& [Freed, More] : {std::pair{1, 0}, {2, 0}, {1, 20}, {2, 20}}) {
+    SCOPED_TRACE(testing::Message() << Freed << " freed, " << More << " more");
     TMemoComponent E;
     E.WholeText()->SetText("0123456789");
     std::vector<TCustomRange*> Earlier;
@@ -268,6 +290,9 @@ TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
       Earlier.push_back(E.TrackedRanges()->Add(1 + I, 1));
     TCustomRange* Hit = E.TrackedRanges()->Add(4, 2);
     TCustomRange* Later = E.TrackedRanges()->Add(8, 2);
+    std::vector<TCustomRange*> Beyond;
+    for (int I = 0; I < More; ++I)
+      Beyond.push_back(E.TrackedRanges()->Add(10, 1));
     int Overwrites = 0;
     Hit->OnOverwrite = [&](TObject*) {
       ++Overwrites;
@@ -282,7 +307,9 @@ TEST(Replace, AHandlerFreeingOtherRangesLeavesTheVisitWhole) {
     EXPECT_EQ(Overwrites, 1);
     EXPECT_EQ(Later->RStart(), 6);
     EXPECT_EQ(Later->REnd(), 7);
-    EXPECT_EQ(E.TrackedRanges()->Count(), 4);
+    for (const TCustomRange* R : Beyond)
+      EXPECT_EQ(R->RStart(), 8);
+    EXPECT_EQ(E.TrackedRanges()->Count(), 4 + More);
   }
 }
 
@@ -344,6 +371,36 @@ TEST(Replace, WidestRowFollowsEveryEdit) {
   E.Selection()->SetText("");
   EXPECT_EQ(E.Text(), "abc1bc");
   EXPECT_EQ(E.LongestLineLength(), 6);
+}
+
+TEST(Replace, WidestRowFollowsRowsOfAnyWidth) {
+  // Rows narrower than 1024 columns are counted apart from wider ones: the widest row moves
+  // across that width both ways, and down to the next width still used.
+  TMemoComponent E;
+  auto Row = [](int Width) { return QString(Width, u'x'); };
+  E.WholeText()->SetText(Row(1022) + "\r\n" + Row(1024) + "\r\n" + Row(2000));
+  EXPECT_EQ(E.LongestLineLength(), 2000);
+  struct {
+    int Row, Width, Widest;
+  } Steps[] = {
+      {3, 1023, 1024},  // the widest wide row narrowed: the other wide one
+      {2, 3, 1023},     // the last wide row narrowed: the widest narrow one
+      {3, 5, 1022},     // down to the next narrow width in use
+      {1, 0, 5},        // rows emptied one by one
+      {3, 0, 3},        // and another
+      {2, 0, 0},        // no row wide at all
+      {2, 1500, 1500},  // wide again
+      {1, 1023, 1500},  // a narrow row below a wide one
+      {2, 1, 1023},     // and the wide one narrowed below it
+  };
+  for (const auto& [R, Width, Widest] : Steps) {
+    TMCRange Range;
+    Range.SetEditor(&E);
+    Range.SetStartRowCol(TextCell(R, 1));
+    Range.SetRLength(E.LineLength(R));
+    Range.SetText(Row(Width));
+    EXPECT_EQ(E.LongestLineLength(), Widest) << "row " << R << " made " << Width << " wide";
+  }
 }
 
 TEST(Replace, BoundariesInsideALineBreakTakeTheWholePair) {
