@@ -1,11 +1,17 @@
 /** @file SourceEdit.cpp
  ** Construction and destruction of the syntax-colouring editor, its reaction to a font
- ** change, and drawing through the syntax ranges. **/
+ ** change, the lookups that scan on as far as they read, drawing through the syntax ranges,
+ ** and the timer that scans the rest of a big text in slices. **/
 #include "sourceedit/SourceEdit.h"
 
 #include "editor/SelectionRange.h"
 
 #include <limits>
+
+namespace {
+// The timer that scans the rest of a big text in slices from the event loop.
+constexpr int ScanTimerId = 2;
+}  // namespace
 
 TSourceEdit::TSourceEdit(TComponent* AOwner)
     : TMemoComponent(AOwner),
@@ -132,4 +138,36 @@ void TSourceEdit::GetFormattedRanges(TCustomRange* Range, TFormattedRangeArray& 
     Unscanned.SetREnd(Range->REnd());
     TMemoComponent::GetFormattedRanges(&Unscanned, Items);
   }
+}
+
+void TSourceEdit::UpdateScanPending() {
+  const bool Was = FSyntaxChain->ScanPending();
+  FSyntaxChain->SetScanPending(FSyntaxChain->Last() && ScannedLength() < TextLength());
+  if (Was || FSyntaxChain->ScanPending()) ScanStateChanged();
+}
+
+void TSourceEdit::ScanStateChanged() {
+  ScheduleScan();
+  if (OnScanProgress) OnScanProgress(this);
+}
+
+void TSourceEdit::ScheduleScan() {
+  if (!HandleAllocated()) return;
+  if (FSyntaxChain->ScanPending())
+    Host()->SetTimer(ScanTimerId, 0);
+  else
+    Host()->KillTimer(ScanTimerId);
+}
+
+void TSourceEdit::WindowCreated() {
+  TMemoComponent::WindowCreated();
+  ScheduleScan();
+}
+
+void TSourceEdit::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_TIMER && Message.WParam == ScanTimerId) {
+    ContinueSyntaxScan();
+    return;
+  }
+  TMemoComponent::WndProc(Message);
 }

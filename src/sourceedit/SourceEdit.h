@@ -99,6 +99,7 @@ class TSourceEdit : public TMemoComponent {
   QString IndentationAtSelection() const;
   /** Notes whether text is left to scan, and tells it while some is or was. */
   void UpdateScanPending();
+  /** Starts or stops the slices' timer and tells OnScanProgress. */
   void ScanStateChanged();
   /** Keeps the scan going in slices from the event loop while one is pending. */
   void ScheduleScan();

@@ -71,8 +71,6 @@ constexpr int StyleLookahead = 20;
 // How far back a later start looks for a word boundary.
 constexpr int WordBoundarySearch = 64;
 
-constexpr int ScanTimerId = 2;
-
 class TSyntaxScan {
  public:
   /** Rescans around R, an edit, from the range before it until the new ranges meet the
@@ -442,40 +440,8 @@ bool TSourceEdit::ContinueSyntaxScan() {
   return true;
 }
 
-void TSourceEdit::UpdateScanPending() {
-  const bool Was = FSyntaxChain->ScanPending();
-  FSyntaxChain->SetScanPending(FSyntaxChain->Last() && ScannedLength() < TextLength());
-  if (Was || FSyntaxChain->ScanPending()) ScanStateChanged();
-}
-
-void TSourceEdit::ScanStateChanged() {
-  ScheduleScan();
-  if (OnScanProgress) OnScanProgress(this);
-}
-
 int TSourceEdit::SliceEnd(int Start) const {
   return static_cast<int>(std::min<qint64>(qint64{Start} + FScanSliceLength, INT_MAX));
-}
-
-void TSourceEdit::ScheduleScan() {
-  if (!HandleAllocated()) return;
-  if (FSyntaxChain->ScanPending())
-    Host()->SetTimer(ScanTimerId, 0);
-  else
-    Host()->KillTimer(ScanTimerId);
-}
-
-void TSourceEdit::WindowCreated() {
-  TMemoComponent::WindowCreated();
-  ScheduleScan();
-}
-
-void TSourceEdit::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_TIMER && Message.WParam == ScanTimerId) {
-    ContinueSyntaxScan();
-    return;
-  }
-  TMemoComponent::WndProc(Message);
 }
 
 void TSourceEdit::DoTextReplaced(int Start, int OldLength, int NewLength) {
