@@ -166,7 +166,9 @@ void TSourceEdit::WindowCreated() {
 
 void TSourceEdit::WndProc(TMessage& Message) {
   if (Message.Msg == WM_TIMER && Message.WParam == ScanTimerId) {
-    ContinueSyntaxScan();
+    // While the colouring's update holds every scan, the timer waits for the rebuild at
+    // its end instead of turning over and over.
+    if (!ContinueSyntaxScan() && HandleAllocated()) Host()->KillTimer(ScanTimerId);
     return;
   }
   TMemoComponent::WndProc(Message);

@@ -320,6 +320,12 @@ TEST(Scanner, ABigTextIsScannedInSlicesFromTheEventLoopAndOnEveryRead) {
   ASSERT_NE(E.SyntaxRangeAtPos(Row50), nullptr);
   EXPECT_GE(E.ScannedLength(), Row50);
   EXPECT_LT(E.ScannedLength(), Row50 + 600);
+  // While the colouring's update is open the timer stops, and its end scans again.
+  E.SyntaxColoring()->BeginUpdate();
+  E.Perform(WM_TIMER, 2);
+  EXPECT_EQ(E.Host.Timers.count(2), 0u);
+  E.SyntaxColoring()->EndUpdate();
+  EXPECT_EQ(E.Host.Timers.count(2), 1u);
   // Each turn of the timer scans one slice; the last one stops the timer.
   int Turns = 0;
   while (E.Host.Timers.count(2) && Turns < 100) {
