@@ -1,11 +1,12 @@
 /** @file ShellEditors.cpp
  ** The user's editor settings, colours, theme and zoom applied to every editor window
  ** through the editor's own setters; Ctrl+wheel zooms. **/
-#include <QMdiArea>
-#include <QPointer>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "platform/qt/QtControlHost.h"
 #include "sourceedit/StoredSettings.h"
@@ -19,6 +20,15 @@ constexpr int GutterWidth = 50;
 constexpr int NoGutterWidth = 2;
 constexpr int MinFontSize = 6;
 constexpr int MaxFontSize = 72;
+
+// The gutter holds four digits at the default size; a longer text or a bigger font widens it
+// to its row numbers, which would otherwise run into the text.
+int GutterMargin(const TSourceEdit& Editor) {
+  int Digits = 1;
+  for (int Rows = Editor.LineCount(); Rows >= 10; Rows /= 10)
+    ++Digits;
+  return std::max(GutterWidth, Digits * Editor.CellWidth() + 14);
+}
 
 // Calls Extra after whatever the event did before.
 void Chain(TNotifyEvent& Event, std::function<void()> Extra) {
@@ -37,6 +47,9 @@ void TStudioShell::AttachEditor(TCodeFRM* Code) {
     if (Shell) Shell->UpdateCommands();
   };
   Chain(Editor.OnChange, Update);
+  Chain(Editor.OnChange, [Shell, &Editor] {
+    if (Shell) Shell->FitMargin(Editor);
+  });
   Chain(Editor.OnSelectionChange, Update);
   // The window's own menu would claim Close's keys too, and then neither would act.
   if (QMenu* Own = Code->systemMenu())
@@ -97,12 +110,15 @@ void TStudioShell::ApplyToEditor(TSourceEdit& Editor) const {
   Editor.Font()->SetHeight(-(FEditor.FontSize + FZoom));
   Editor.SetTabSize(FEditor.TabSize);
   Editor.SetAutoIndent(FEditor.AutoIndent);
-  const int Margin = FEditor.Gutter ? GutterWidth : NoGutterWidth;
-  if (Editor.LeftMargin() != Margin) {
-    Editor.SetLeftMargin(Margin);
-    Editor.Perform(WM_SIZE);
-  }
+  FitMargin(Editor);
   ApplyColourings(*Editor.SyntaxColoring(), FEffective);
   Editor.GutterColors = ThemeGutterColors();
   Editor.Invalidate();
+}
+
+void TStudioShell::FitMargin(TSourceEdit& Editor) const {
+  const int Margin = FEditor.Gutter ? GutterMargin(Editor) : NoGutterWidth;
+  if (Editor.LeftMargin() == Margin) return;
+  Editor.SetLeftMargin(Margin);
+  Editor.Perform(WM_SIZE);
 }

@@ -77,6 +77,8 @@ class TStudioShell : public QObject {
   void FillWindowList();
   void ApplyShortcuts();
   void ApplyToEditor(TSourceEdit& Editor) const;
+  /** The left margin: the gutter wide enough for the text's row numbers, or none. */
+  void FitMargin(TSourceEdit& Editor) const;
   void StoreRecent();
   void StoreView() const;
   void LoadView(const QSettings& Settings);

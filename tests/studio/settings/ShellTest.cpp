@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "editor/SelectionRange.h"
 #include "editor/VisibleRange.h"
 #include "platform/qt/QtControlHost.h"
 #include "studio/StudioFixture.h"
@@ -324,6 +325,26 @@ TEST(Shell, LineNumbersToggleInEveryWindowAndAreRemembered) {
   F.Form.Shell->Gutter1->trigger();
   for (TCodeFRM* W : {A, B})
     EXPECT_EQ(W->tbCode->LeftMargin(), WithGutter);
+}
+
+TEST(Shell, TheGutterWidensForTheRowNumbersOfALongTextAndNarrowsAgain) {
+  ShellFixture F;
+  QByteArray Text;
+  for (int Row = 0; Row < 120000; ++Row)
+    Text += "x\r\n";
+  TCodeFRM* A = F.Open("a.yor", "a");
+  TSourceEdit& E = *A->tbCode;
+  const int Short = E.LeftMargin();
+  TCodeFRM* B = F.Open("b.yor", Text);
+  // Six digits and the gutter's edge.
+  EXPECT_GE(B->tbCode->LeftMargin(), 6 * B->tbCode->CellWidth() + 10);
+  EXPECT_GT(B->tbCode->LeftMargin(), Short);
+  // Edits follow: the same text pasted, then taken away again.
+  E.SetText(QString::fromLatin1(Text));
+  EXPECT_EQ(E.LeftMargin(), B->tbCode->LeftMargin());
+  E.SelectAll();
+  E.Selection()->SetText(QStringLiteral("x"));
+  EXPECT_EQ(E.LeftMargin(), Short);
 }
 
 TEST(Shell, OptionsApplyToOpenWindowsAndResetRestoresTheDefinition) {
