@@ -70,29 +70,24 @@ TFindResult ReplaceInEditor(TMemoComponent& Editor, const TSearchPattern& Patter
 int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
                        const QString& Template) {
   if (!Pattern.IsValid() || Editor.ReadOnly()) return 0;
-  // A replacement that is the same for every match is made once, not kept per match.
-  std::vector<TSearchMatch> Matches;
-  std::vector<QString> Replacements;
+  struct TEdit {
+    TSearchMatch Match;
+    QString Text;
+  };
+  std::vector<TEdit> Edits;
   const QStringView Text = Editor.ContiguousText();
   Pattern.ForEachMatch(Text, 0, Text.size() + 1, [&](const TSearchMatch& M) {
-    if (Matches.empty() || Pattern.ReplacementVaries())
-      Replacements.push_back(Pattern.Replacement(Text, M, Template));
-    Matches.push_back(M);
+    Edits.push_back({M, Pattern.Replacement(Text, M, Template)});
     return true;
   });
-  if (Matches.empty()) return 0;
-  auto ReplacementOf = [&](std::size_t I) -> const QString& {
-    return Replacements[Replacements.size() == 1 ? 0 : I];
-  };
+  if (Edits.empty()) return 0;
   TSelectionRange& Sel = *Editor.Selection();
   // 0-based like the matches. The caret moves with the text before it; inside a match it
   // goes to the end of the replacement.
   const qsizetype Caret = Sel.CursorPos() - 1;
   qsizetype NewCaret = Caret;
   qsizetype Shift = 0;
-  for (std::size_t I = 0; I < Matches.size(); ++I) {
-    const TSearchMatch& M = Matches[I];
-    const QString& New = ReplacementOf(I);
+  for (const auto& [M, New] : Edits) {
     if (Caret >= M.End())
       NewCaret += New.size() - M.Length;
     else if (Caret > M.Start)
@@ -120,11 +115,11 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
     // A handler's error does not stop the others half way: the first is thrown at the end.
     TMCRange At;
     At.SetEditor(&Editor);
-    for (std::size_t I = Matches.size(); I-- > 0;) {
+    for (auto It = Edits.rbegin(); It != Edits.rend(); ++It) {
       try {
-        At.SetRStart(static_cast<int>(Matches[I].Start) + 1);
-        At.SetRLength(static_cast<int>(Matches[I].Length));
-        At.SetText(ReplacementOf(I));
+        At.SetRStart(static_cast<int>(It->Match.Start) + 1);
+        At.SetRLength(static_cast<int>(It->Match.Length));
+        At.SetText(It->Text);
       } catch (...) {
         if (!FirstError) FirstError = std::current_exception();
       }
@@ -135,7 +130,7 @@ int ReplaceAllInEditor(TMemoComponent& Editor, const TSearchPattern& Pattern,
     Editor.NotifySelectionChange();
   }
   if (FirstError) std::rethrow_exception(FirstError);
-  return static_cast<int>(Matches.size());
+  return static_cast<int>(Edits.size());
 }
 
 bool TMatchCounter::Step(QStringView Text, qsizetype Budget) {

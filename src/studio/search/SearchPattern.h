@@ -59,8 +59,6 @@ class TSearchPattern {
       taken as it is. */
   QString Replacement(QStringView Text, const TSearchMatch& Match,
                       const QString& Template) const;
-  /** False when Replacement gives the same text for every match. */
-  bool ReplacementVaries() const { return FOptions.RegularExpression; }
 
  private:
   static QString Borrowed(QStringView Text);
