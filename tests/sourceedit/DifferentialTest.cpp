@@ -194,10 +194,8 @@ TEST(IncrementalChain, IsRangeForRangeWhatARebuildGivesForTheSameText) {
   for (const auto& Run : Runs) {
     SCOPED_TRACE(testing::Message() << "seed " << Run.Seed);
     TRandomEdits Edits(Run.Seed, Run.Pieces);
-    TSourceEdit E;
-    TSourceEdit Rebuilt;
-    LoadStoredSettings(E, YorelEditorSettings);
-    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    TWindowlessYorelEdit E;
+    TWindowlessYorelEdit Rebuilt;
     E.SetText(Edits.Source(Run.Length));
     for (int Step = 1; Step <= 2000; ++Step) {
       if (Edits.Below(6) == 0)
@@ -215,10 +213,8 @@ TEST(IncrementalChain, KeepsItsBlocksRightOverALongTextEditedAllOver) {
   for (unsigned Seed : {31u, 32u}) {
     SCOPED_TRACE(testing::Message() << "seed " << Seed);
     TRandomEdits Edits(Seed);
-    TSourceEdit E;
-    TSourceEdit Rebuilt;
-    LoadStoredSettings(E, YorelEditorSettings);
-    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    TWindowlessYorelEdit E;
+    TWindowlessYorelEdit Rebuilt;
     // Thousands of ranges: dozens of blocks, which big cuts merge and big pastes split.
     E.SetText(Edits.Source(2000));
     for (int Step = 1; Step <= 300; ++Step) {
@@ -248,11 +244,9 @@ TEST(IncrementalChain, ScannedInSlicesGivesWhatOneWholeScanGives) {
   for (unsigned Seed : {41u, 42u, 43u, 44u}) {
     SCOPED_TRACE(testing::Message() << "seed " << Seed);
     TRandomEdits Edits(Seed);
-    TSourceEdit E;
-    TSourceEdit Whole;
-    TSourceEdit Rebuilt;
-    for (TSourceEdit* Editor : {&E, &Whole, &Rebuilt})
-      LoadStoredSettings(*Editor, YorelEditorSettings);
+    TWindowlessYorelEdit E;
+    TWindowlessYorelEdit Whole;
+    TWindowlessYorelEdit Rebuilt;
     // Slices of a few tokens: the scan stops and goes on hundreds of times per text.
     E.SetScanSliceLength(1 + Edits.Below(60));
     for (int Round = 1; Round <= 30; ++Round) {

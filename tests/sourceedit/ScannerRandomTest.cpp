@@ -59,11 +59,8 @@ TEST(ScannerRandom, EditsLeaveTheChainARebuildWouldGiveCharacterByCharacter) {
   for (unsigned Seed : {1u, 2u, 3u}) {
     SCOPED_TRACE(testing::Message() << "seed " << Seed);
     TRandomEdits Edits(Seed);
-    // Without a window nothing is drawn, which keeps thousands of steps quick.
-    TSourceEdit E;
-    TSourceEdit Rebuilt;
-    LoadStoredSettings(E, YorelEditorSettings);
-    LoadStoredSettings(Rebuilt, YorelEditorSettings);
+    TWindowlessYorelEdit E;
+    TWindowlessYorelEdit Rebuilt;
     E.SetText(Edits.Source(60));
     for (int Step = 1; Step <= 2000; ++Step) {
       Edits.Edit(E);

@@ -39,6 +39,12 @@ class TYorelEdit : public TSpySourceEdit {
   }
 };
 
+/** The same without a window: nothing is drawn, which keeps thousands of random steps quick. */
+class TWindowlessYorelEdit : public TSourceEdit {
+ public:
+  TWindowlessYorelEdit() { LoadStoredSettings(*this, YorelEditorSettings); }
+};
+
 /** "kind: text", with the list or style caption for words and custom styles. */
 inline QString Describe(const TSyntaxRange& R) {
   const QString Text = R.Text();
